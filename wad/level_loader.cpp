@@ -1,0 +1,36 @@
+#include <cstddef>
+
+#include "wad/level_view.h"
+#include "wad/wad_archive.h"
+
+namespace {
+
+// The image the current level points into; released by the next load.
+uint8_t* currentLevelImage;
+
+template <typename Record>
+void LoadLump(const char* mapName, const char* lumpName, uint8_t** image, const Record** records,
+              int32_t* count) {
+    uint32_t size = 0;
+    *records = reinterpret_cast<const Record*>(FindMapLump(mapName, lumpName, &size, image));
+    // A lump that was not found has no size; a count of 0 keeps readers of
+    // the null pointer away from it.
+    *count = *records != nullptr ? static_cast<int32_t>(size / sizeof(Record)) : 0;
+}
+
+}  // namespace
+
+void LoadLevel(LevelView* level) {
+    uint8_t* image = nullptr;
+    const char* mapName = mapTable[mapIndex].name;
+    LoadLump(mapName, "VERTEXES", &image, &level->vertexes, &level->numVertexes);
+    LoadLump(mapName, "LINEDEFS", &image, &level->linedefs, &level->numLinedefs);
+    LoadLump(mapName, "THINGS", &image, &level->things, &level->numThings);
+    LoadLump(mapName, "SIDEDEFS", &image, &level->sidedefs, &level->numSidedefs);
+    LoadLump(mapName, "SECTORS", &image, &level->sectors, &level->numSectors);
+    LoadLump(mapName, "SEGS", &image, &level->segs, &level->numSegs);
+    LoadLump(mapName, "SSECTORS", &image, &level->subsectors, &level->numSubsectors);
+    LoadLump(mapName, "NODES", &image, &level->nodes, &level->numNodes);
+    FreeWadImage(currentLevelImage);
+    currentLevelImage = image;
+}

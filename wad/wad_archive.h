@@ -1,0 +1,33 @@
+// Reading the WAD archive whole and finding a map's lumps inside it.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+// The file that ReadWadFile opens, relative to the current directory.
+extern const char* wadPath;
+
+// Reads the whole file into a new image: the file's bytes followed by one
+// zero byte. Returns null when the file cannot be opened or read whole.
+// outSize, when given, receives the file's size on success.
+uint8_t* ReadWadFile(uint32_t* outSize);
+
+// The number of file bytes an image from ReadWadFile holds.
+uint32_t WadImageSize(const uint8_t* image);
+
+// Releases an image from ReadWadFile; null is allowed.
+void FreeWadImage(uint8_t* image);
+
+// Finds the first lump, at or after the first directory entry whose name
+// occurs in mapName, whose name occurs in lumpName. Reads the file into
+// *imageVar when that is null. Returns null when nothing is found.
+const uint8_t* FindMapLump(const char* mapName, const char* lumpName, uint32_t* outSize,
+                           uint8_t** imageVar);
+
+// A formatted diagnostic line on standard output.
+int LogPrint(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+// Formatted text into dest, never more than destSize bytes with the
+// terminator. Returns the characters written, or -1 on a formatting error.
+int FormatText(char* dest, size_t destSize, const char* format, ...)
+    __attribute__((format(printf, 3, 4)));
