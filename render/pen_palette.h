@@ -1,0 +1,15 @@
+// The pens and the brush that the frame is drawn with.
+#pragma once
+
+#include "render/windows_api.h"
+#include "wad/level_view.h"
+
+// The clock that seeds the random pens: _time64 unless a test or a tool
+// fixes it to make the palette reproducible.
+extern __time64_t (*penClock)(__time64_t* result);
+
+// Creates the thing pen, the seg pen, the hatch brush and both random arrays.
+void CreatePenPalette(LevelView* level);
+
+// Deletes and re-creates the 255 wall pens and the 255 dotted pens.
+void RegenerateRandomPens(LevelView* level);
