@@ -9,7 +9,8 @@
 #include "wad/wad_archive.h"
 
 #if defined(__SANITIZE_ADDRESS__)
-#include <sanitizer/allocator_interface.h>
+// AddressSanitizer keeps its own heap, which mallinfo2 does not see.
+extern "C" size_t __sanitizer_get_current_allocated_bytes();
 #endif
 
 namespace {
