@@ -1,0 +1,57 @@
+#include "render/partition_line.h"
+
+#include "render/overview_transform.h"
+#include "render/truncate.h"
+#include "wad/wad_archive.h"
+
+namespace {
+
+// Five pens apart per level of depth; the tables end at 254, which no depth
+// up to 50 uses, so every deeper node takes pen 254 and stays recognisable
+// as one of the deep ones.
+int PenIndexForDepth(int32_t depth) {
+    return depth >= 0 && depth <= 50 ? 5 * depth : kRandomPenCount - 1;
+}
+
+}  // namespace
+
+int PlayerSideOfPartition(const MapNode& node) {
+    const float px = playerX;
+    const float py = playerY;
+    const float x = node.x;
+    const float y = node.y;
+    const float dx = node.dx;
+    const float dy = node.dy;
+    if (dx == 0) {
+        if (px <= x) return dy > 0 ? 1 : 0;
+        return dy < 0 ? 1 : 0;
+    }
+    if (dy == 0) {
+        if (py <= y) return dx < 0 ? 1 : 0;
+        return dx > 0 ? 1 : 0;
+    }
+    return (px - x) * dy <= (py - y) * dx ? 1 : 0;
+}
+
+void DrawPartitionLine(LevelView* level, const MapNode& node, int32_t depth, int side) {
+    // The end's sums are 32-bit: a line near the edge of the map does not
+    // wrap around to the other side.
+    const int32_t endX = int32_t{node.x} + node.dx;
+    const int32_t endY = int32_t{node.y} + node.dy;
+    const float scaledOffsetX = level->offsetX * level->scale;
+    const float scaledOffsetY = level->offsetY * level->scale;
+    const float sx1 = OverviewCoordinate(node.x, level->scale, scaledOffsetX);
+    const float sy1 = OverviewCoordinate(node.y, level->scale, scaledOffsetY);
+    const float sx2 = OverviewCoordinate(static_cast<float>(endX), level->scale, scaledOffsetX);
+    const float sy2 = OverviewCoordinate(static_cast<float>(endY), level->scale, scaledOffsetY);
+
+    const int pen = PenIndexForDepth(depth);
+    SelectObject(level->dc, side == 0 ? level->wallPens[pen] : level->dottedPens[pen]);
+    char label[13];
+    FormatText(label, sizeof label, "P%d", depth);
+    RECT labelRect = {TruncateToInt32(sx1), TruncateToInt32(sy1 - 25), TruncateToInt32(sx1 + 200),
+                      TruncateToInt32(sy1)};
+    DrawTextA(level->dc, label, -1, &labelRect, 0);
+    MoveToEx(level->dc, TruncateToInt32(sx1), TruncateToInt32(sy1), NULL);
+    LineTo(level->dc, TruncateToInt32(sx2), TruncateToInt32(sy2));
+}

@@ -1,0 +1,71 @@
+#include "render/subsector_drawing.h"
+
+#include "render/overview_transform.h"
+#include "render/truncate.h"
+#include "render/wall_projection.h"
+#include "wad/wad_archive.h"
+
+namespace {
+
+bool InTable(int32_t index, int32_t count) {
+    return index >= 0 && index < count;
+}
+
+// The sector on the seg's side of its linedef, or null when a reference on
+// the way leads outside its table (a missing back side among them).
+const MapSector* SectorFacing(const LevelView* level, const MapSeg& seg) {
+    if (!InTable(seg.linedef, level->numLinedefs)) return nullptr;
+    const MapLinedef& linedef = level->linedefs[seg.linedef];
+    const int16_t sidedef = linedef.sideNum[seg.side == 0 ? 0 : 1];
+    if (!InTable(sidedef, level->numSidedefs)) return nullptr;
+    const int16_t sector = level->sidedefs[sidedef].sector;
+    if (!InTable(sector, level->numSectors)) return nullptr;
+    return &level->sectors[sector];
+}
+
+// A seg whose vertices are outside the table cannot be placed and is
+// skipped whole; one whose sector cannot be found keeps its overview line
+// and has no wall.
+void DrawSeg(LevelView* level, const MapSeg& seg, float scaledOffsetX, float scaledOffsetY) {
+    if (!InTable(seg.startVertex, level->numVertexes) ||
+        !InTable(seg.endVertex, level->numVertexes)) {
+        return;
+    }
+    const MapVertex& start = level->vertexes[seg.startVertex];
+    const MapVertex& end = level->vertexes[seg.endVertex];
+    const float x1 = OverviewCoordinate(start.x, level->scale, scaledOffsetX);
+    const float y1 = OverviewCoordinate(start.y, level->scale, scaledOffsetY);
+    const float x2 = OverviewCoordinate(end.x, level->scale, scaledOffsetX);
+    const float y2 = OverviewCoordinate(end.y, level->scale, scaledOffsetY);
+    // Selected for every seg: the previous seg's wall left its pen behind.
+    SelectObject(level->dc, level->segPen);
+    MoveToEx(level->dc, TruncateToInt32(x1), TruncateToInt32(y1), NULL);
+    LineTo(level->dc, TruncateToInt32(x2), TruncateToInt32(y2));
+
+    const MapSector* sector = SectorFacing(level, seg);
+    if (sector == nullptr) return;
+    ProjectWall(level, level->dc, x1, y1, x2, y2, sector->ceilingHeight, sector->floorHeight,
+                playerX, playerY, playerAngle);
+}
+
+}  // namespace
+
+void DrawSubsector(LevelView* level, int16_t index) {
+    if (!InTable(index, level->numSubsectors)) {
+        LogPrint("Fail\r\n");
+        return;
+    }
+    if (drawCount >= level->maxDraw) return;
+    // Counted before its segs are looked at: a subsector that draws nothing
+    // still counts, and the count picks the pen of all its walls.
+    drawCount++;
+    const MapSubsector& subsector = level->subsectors[index];
+    const int32_t first = subsector.firstSeg;
+    const int32_t count = subsector.segCount;
+    if (count <= 0) return;
+    const float scaledOffsetX = level->offsetX * level->scale;
+    const float scaledOffsetY = level->offsetY * level->scale;
+    for (int32_t i = first; i < first + count; i++) {
+        if (InTable(i, level->numSegs)) DrawSeg(level, level->segs[i], scaledOffsetX, scaledOffsetY);
+    }
+}

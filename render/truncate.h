@@ -1,0 +1,15 @@
+// The one conversion from a float coordinate to a pixel or integer.
+#pragma once
+
+#include <cstdint>
+
+// Rounds toward zero to a signed 32-bit integer. Values the result cannot
+// hold saturate: at or above 2^31 (and +inf) give INT32_MAX, below -2^31
+// (and -inf) give INT32_MIN, and NaN gives 0. An end very close to the
+// player projects to such values; they must still draw somewhere defined.
+inline int32_t TruncateToInt32(float value) {
+    if (value != value) return 0;
+    if (value >= 2147483648.0f) return INT32_MAX;
+    if (value < -2147483648.0f) return INT32_MIN;
+    return static_cast<int32_t>(value);
+}

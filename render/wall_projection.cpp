@@ -1,0 +1,62 @@
+#include "render/wall_projection.h"
+
+#include <cmath>
+
+#include "render/near_cut.h"
+#include "render/projected_wall.h"
+
+namespace {
+
+// An end at depth 0 is never projected: its offsets stay 0.
+ProjectedEnd Project(float lateral, float depth, float height, float factor) {
+    if (depth == 0) return {0, 0, 0};
+    const float top = (height * 32) / (factor * depth);
+    return {-((lateral * 128) / (factor * depth)), top, -top};
+}
+
+// drawCount is at least 1 here, since the subsector has been counted; the
+// remainder is kept non-negative all the same, so no count reads outside
+// the table.
+HPEN SubsectorWallPen(const LevelView* level) {
+    const int index = (drawCount % kRandomPenCount + kRandomPenCount) % kRandomPenCount;
+    return level->wallPens[index];
+}
+
+}  // namespace
+
+void ProjectWall(LevelView* level, HDC surface, float x1, float y1, float x2, float y2,
+                 float ceiling, float floor, float playerPosX, float playerPosY,
+                 float playerFacing) {
+    const float dx1 = x1 - playerPosX;
+    const float dy1 = y1 - playerPosY;
+    const float dx2 = x2 - playerPosX;
+    const float dy2 = y2 - playerPosY;
+    const float s = static_cast<float>(std::sin(static_cast<double>(playerFacing)));
+    const float c = static_cast<float>(std::cos(static_cast<double>(playerFacing)));
+    float depth1 = c * dx1 + s * dy1;
+    float depth2 = c * dx2 + s * dy2;
+    float lateral1 = s * dx1 - c * dy1;
+    float lateral2 = s * dx2 - c * dy2;
+    const float height = ceiling - floor;
+    const float factor = zoomedProjection ? 0.125f : 0.25f;
+
+    SelectObject(surface, SubsectorWallPen(level));
+    if (depth1 < 0 && depth2 < 0) return;
+    const bool inFront = depth1 > 0 && depth2 > 0;
+    const bool neitherInFront = depth1 <= 0 && depth2 <= 0;
+    if (!inFront && !neitherInFront && !CutNearEnd(&lateral1, &depth1, &lateral2, &depth2)) {
+        return;
+    }
+    // With neither end in front (one exactly at 0) nothing is projected and
+    // the wall collapses onto the centre.
+    ProjectedWall wall = {{0, 0, 0}, {0, 0, 0}, !inFront};
+    if (!neitherInFront) {
+        wall.end1 = Project(lateral1, depth1, height, factor);
+        wall.end2 = Project(lateral2, depth2, height, factor);
+    }
+    if (fillWalls) {
+        DrawWallColumns(surface, wall);
+    } else {
+        DrawWallOutline(surface, wall);
+    }
+}
