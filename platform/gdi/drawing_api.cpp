@@ -1,0 +1,111 @@
+// The GDI and USER32 entry points that draw: lines, rectangles and text.
+#include <cstring>
+
+#include "platform/gdi/cosmetic_line.h"
+#include "platform/gdi/font_glyphs.h"
+#include "platform/gdi/gdi_objects.h"
+#include "platform/gdi/glyph_text.h"
+#include "platform/gdi/span_fill.h"
+#include "platform/gdi/trace_log.h"
+#include "platform/gdi/wide_line.h"
+
+using namespace gdi;
+
+namespace {
+
+// The 8x8 hatch patterns, one byte a row, bit 7 the left column.
+constexpr uint8_t kHatchPatterns[6][8] = {
+    {0xFF, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00},  // HS_HORIZONTAL
+    {0x80, 0x80, 0x80, 0x80, 0x80, 0x80, 0x80, 0x80},  // HS_VERTICAL
+    {0x80, 0x40, 0x20, 0x10, 0x08, 0x04, 0x02, 0x01},  // HS_FDIAGONAL
+    {0x01, 0x02, 0x04, 0x08, 0x10, 0x20, 0x40, 0x80},  // HS_BDIAGONAL
+    {0xFF, 0x80, 0x80, 0x80, 0x80, 0x80, 0x80, 0x80},  // HS_CROSS
+    {0x81, 0x42, 0x24, 0x18, 0x18, 0x24, 0x42, 0x81},  // HS_DIAGCROSS
+};
+
+// A pen of width 0 or 1 is cosmetic: one pixel whatever its width says.
+int PenThickness(const Pen& pen) { return pen.width <= 1 ? 1 : pen.width; }
+
+void FillWithBrush(const DeviceContext& dc, const PixelRect& rect) {
+    const Brush& brush = *dc.brush;
+    const PixelSurface& surface = dc.bitmap->surface;
+    switch (brush.style) {
+        case BrushStyle::kSolid: FillSolid(surface, rect, brush.pixel); break;
+        case BrushStyle::kHatch:
+            FillPattern(surface, rect, kHatchPatterns[brush.hatch], brush.pixel, dc.backgroundPixel);
+            break;
+        case BrushStyle::kNull: break;
+    }
+}
+
+}  // namespace
+
+BOOL MoveToEx(HDC handle, int x, int y, LPPOINT previous) {
+    DeviceContext* dc = AsDeviceContext(handle);
+    if (!dc) return FALSE;
+    if (TraceOn()) TraceLine("MoveToEx %d %d", x, y);
+    if (previous) *previous = {dc->x, dc->y};
+    dc->x = x;
+    dc->y = y;
+    return TRUE;
+}
+
+BOOL LineTo(HDC handle, int x, int y) {
+    DeviceContext* dc = AsDeviceContext(handle);
+    if (!dc) return FALSE;
+    if (TraceOn()) TraceLine("LineTo %d %d", x, y);
+    const Pen& pen = *dc->pen;
+    const PixelSurface& surface = dc->bitmap->surface;
+    switch (pen.style) {
+        case PenStyle::kSolid:
+            if (pen.width <= 1) {
+                DrawSolidLine(surface, dc->x, dc->y, x, y, pen.pixel);
+            } else {
+                DrawWideLine(surface, dc->x, dc->y, x, y, pen.width, pen.pixel);
+            }
+            break;
+        case PenStyle::kDot:
+            DrawDottedLine(surface, dc->x, dc->y, x, y, pen.pixel, dc->backgroundPixel);
+            break;
+        case PenStyle::kNull: break;
+    }
+    dc->x = x;
+    dc->y = y;
+    return TRUE;
+}
+
+// The one-pixel outline covers left <= x < right and top <= y < bottom; a
+// wider outline is that frame thickened about its centre, and the brush fills
+// what lies inside the one-pixel frame before the outline is drawn over it.
+// Without a pen the brush alone covers left <= x < right - 1, as on Windows.
+BOOL Rectangle(HDC handle, int left, int top, int right, int bottom) {
+    DeviceContext* dc = AsDeviceContext(handle);
+    if (!dc) return FALSE;
+    if (TraceOn()) TraceLine("Rectangle %d %d %d %d", left, top, right, bottom);
+    PixelRect figure{std::min(left, right), std::min(top, bottom), std::max(left, right),
+                     std::max(top, bottom)};
+    if (figure.Empty()) return TRUE;
+    const Pen& pen = *dc->pen;
+    if (pen.style == PenStyle::kNull) {
+        FillWithBrush(*dc, {figure.left, figure.top, figure.right - 1, figure.bottom - 1});
+        return TRUE;
+    }
+    FillWithBrush(*dc, {figure.left + 1, figure.top + 1, figure.right - 1, figure.bottom - 1});
+    const int64_t thickness = PenThickness(pen);
+    const int64_t grow = thickness / 2;
+    const int64_t shrink = thickness - 1 - grow;
+    FillFrame(dc->bitmap->surface,
+              {figure.left - grow, figure.top - grow, figure.right + shrink, figure.bottom + shrink},
+              thickness, pen.pixel);
+    return TRUE;
+}
+
+int DrawTextA(HDC handle, LPCSTR text, int length, LPRECT rect, UINT format) {
+    DeviceContext* dc = AsDeviceContext(handle);
+    if (!dc || !text || !rect) return 0;
+    const int64_t count = length < 0 ? int64_t(strlen(text)) : length;
+    if (TraceOn()) TraceText(text, count, *rect, format);
+    DrawTextCells(dc->bitmap->surface, {rect->left, rect->top, rect->right, rect->bottom},
+                  rect->left, rect->top, text, count, dc->textPixel, dc->backgroundPixel);
+    return kGlyphHeight;
+}

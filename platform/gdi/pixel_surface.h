@@ -1,0 +1,50 @@
+// The pixels that the kernels draw into, and the colour conversion at the
+// door: a COLORREF is 0x00BBGGRR, a stored pixel 0x00RRGGBB (blue, green,
+// red, unused in memory, as a 32-bit Windows bitmap keeps them).
+#pragma once
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+
+#include "platform/windows_api.h"
+
+namespace gdi {
+
+struct PixelSurface {
+    uint32_t* pixels;
+    int width;
+    int height;
+    ptrdiff_t stride;  // in pixels
+
+    uint32_t* Row(int y) const { return pixels + y * stride; }
+};
+
+// Half-open: left <= x < right, top <= y < bottom.
+struct PixelRect {
+    int64_t left;
+    int64_t top;
+    int64_t right;
+    int64_t bottom;
+
+    bool Empty() const { return left >= right || top >= bottom; }
+};
+
+inline PixelRect Intersect(const PixelRect& a, const PixelRect& b) {
+    return {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
+            std::min(a.bottom, b.bottom)};
+}
+
+inline PixelRect Bounds(const PixelSurface& surface) {
+    return {0, 0, surface.width, surface.height};
+}
+
+constexpr uint32_t PixelFromColor(COLORREF color) {
+    return ((color & 0xFFu) << 16) | (color & 0xFF00u) | ((color >> 16) & 0xFFu);
+}
+
+constexpr COLORREF ColorFromPixel(uint32_t pixel) {
+    return ((pixel & 0xFFu) << 16) | (pixel & 0xFF00u) | ((pixel >> 16) & 0xFFu);
+}
+
+}  // namespace gdi

@@ -1,0 +1,23 @@
+// Filling rectangles of pixels, solid or with an 8x8 hatch pattern. The
+// rectangles are clipped to the surface here, so the cost is the visible area.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/gdi/pixel_surface.h"
+
+namespace gdi {
+
+void FillSolid(const PixelSurface& surface, const PixelRect& rect, uint32_t pixel);
+
+// pattern[y & 7] holds one bit per column, bit 7 for x & 7 == 0: a set bit
+// takes the foreground, a clear one the background. The pattern is anchored
+// at the surface's origin, so adjacent fills line up.
+void FillPattern(const PixelSurface& surface, const PixelRect& rect, const uint8_t pattern[8],
+                 uint32_t foreground, uint32_t background);
+
+// The outline band of thickness `thickness` inside `outer`.
+void FillFrame(const PixelSurface& surface, const PixelRect& outer, int64_t thickness,
+               uint32_t pixel);
+
+}  // namespace gdi

@@ -1,0 +1,77 @@
+#include "platform/gdi/wide_line.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "platform/gdi/line_walk.h"
+#include "platform/gdi/span_fill.h"
+
+namespace gdi {
+
+namespace {
+
+// A band `width` wide across the line is width / cos(angle) pixels along the
+// minor axis, which is width * hypot(n, d) / n with n the major and d the
+// minor length, rounded to the nearest whole pixel. Both come from the
+// unclipped ends only, so every step gets the same run wherever it is cut.
+int64_t RunAcrossBand(const LineWalk& walk, int width) {
+    const double length = double(walk.length);
+    const double rise = double(walk.rise);
+    return int64_t(std::floor(width * std::sqrt(length * length + rise * rise) / length + 0.5));
+}
+
+// The digital disk of the pen at a line's end: at widths up to 3 every pixel
+// of the width x width square has its centre within the pen's radius.
+void StampEnd(const PixelSurface& surface, int64_t x, int64_t y, int width, uint32_t pixel) {
+    const int64_t left = x - width / 2;
+    const int64_t top = y - width / 2;
+    FillSolid(surface, {left, top, left + width, top + width}, pixel);
+}
+
+}  // namespace
+
+// Each step of the exact one-pixel walk (both ends included) carries a run of
+// RunAcrossBand pixels across the major axis, from minor - run / 2: the run
+// is part of the step, so clipping the walk to the steps whose run meets the
+// surface, then each run to the surface, keeps every pixel in place.
+void DrawWideLine(const PixelSurface& surface, int x0, int y0, int x1, int y1, int width,
+                  uint32_t pixel) {
+    LineWalk walk;
+    if (!MakeLineWalk(x0, y0, x1, y1, &walk)) return;
+    StampEnd(surface, x0, y0, width, pixel);
+    StampEnd(surface, x1, y1, width, pixel);
+
+    const int64_t run = RunAcrossBand(walk, width);
+    const int64_t before = run / 2;
+    const int64_t after = run - 1 - before;
+    const int64_t majorSize = walk.xMajor ? surface.width : surface.height;
+    const int64_t minorSize = walk.xMajor ? surface.height : surface.width;
+    WalkRun steps;
+    if (!ClipLineWalk(walk, walk.length + 1, majorSize, -after, minorSize - 1 + before, &steps)) {
+        return;
+    }
+    const int64_t twoRise = 2 * walk.rise;
+    const int64_t twoLength = 2 * walk.length;
+    int64_t major = steps.major;
+    int64_t minor = steps.minor;
+    int64_t remainder = steps.remainder;
+    for (int64_t i = 0; i < steps.count; ++i) {
+        const int64_t low = std::max<int64_t>(minor - before, 0);
+        const int64_t high = std::min<int64_t>(minor + after, minorSize - 1);
+        if (walk.xMajor) {
+            uint32_t* column = surface.pixels + major;
+            for (int64_t y = low; y <= high; ++y) column[y * surface.stride] = pixel;
+        } else {
+            uint32_t* row = surface.Row(int(major));
+            for (int64_t x = low; x <= high; ++x) row[x] = pixel;
+        }
+        major += walk.majorSign;
+        remainder += twoRise;
+        if (remainder >= twoLength) {
+            remainder -= twoLength;
+            minor += walk.minorSign;
+        }
+    }
+}
+
+}  // namespace gdi
