@@ -233,6 +233,7 @@ HDC BeginPaint(HWND window, LPPAINTSTRUCT paint);
 BOOL EndPaint(HWND window, const PAINTSTRUCT* paint);
 LONG SetWindowLongA(HWND window, int index, LONG value);
 BOOL SetWindowPos(HWND window, HWND insertAfter, int x, int y, int cx, int cy, UINT flags);
+BOOL GetWindowRect(HWND window, LPRECT rect);
 HMONITOR MonitorFromWindow(HWND window, DWORD flags);
 BOOL GetMonitorInfoA(HMONITOR monitor, LPMONITORINFO info);
 int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type);

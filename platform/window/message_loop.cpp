@@ -1,0 +1,142 @@
+// The message loop's side of the Windows API: posted messages first, then
+// the quit message, then paints, then timers, so that paints and timer
+// ticks come only when nothing else waits and never pile up.
+#include <deque>
+
+#include "platform/window/host_mode.h"
+#include "platform/window/message_queue.h"
+
+namespace window {
+namespace {
+
+struct QuitRequest {
+    bool posted = false;
+    int exitCode = 0;
+};
+
+std::deque<MSG> posted;
+QuitRequest quit;
+
+DWORD MessageTime() {
+    using std::chrono::duration_cast;
+    using std::chrono::milliseconds;
+    return static_cast<DWORD>(duration_cast<milliseconds>(Clock::now().time_since_epoch()).count());
+}
+
+MSG MakeMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return {window, message, wParam, lParam, MessageTime(), {0, 0}};
+}
+
+HostWindow* WindowToPaint() {
+    for (const std::unique_ptr<HostWindow>& window : Windows()) {
+        if (window->visible && window->invalid) return window.get();
+    }
+    return nullptr;
+}
+
+// The earliest timer of any window, or null when there is none.
+std::pair<HostWindow*, Timer*> EarliestTimer() {
+    std::pair<HostWindow*, Timer*> earliest{nullptr, nullptr};
+    for (const std::unique_ptr<HostWindow>& window : Windows()) {
+        for (Timer& timer : window->timers) {
+            if (earliest.second == nullptr || timer.due < earliest.second->due) {
+                earliest = {window.get(), &timer};
+            }
+        }
+    }
+    return earliest;
+}
+
+bool TakeDueTimer(MSG* message) {
+    const auto [window, timer] = EarliestTimer();
+    const Clock::time_point now = Clock::now();
+    if (timer == nullptr || timer->due > now) return false;
+    *message = MakeMessage(window->handle, WM_TIMER, timer->id,
+                           reinterpret_cast<LPARAM>(timer->callback));
+    // One tick stands for every period that passed while the thread was
+    // busy: a slow frame lowers the rate instead of queueing ticks.
+    timer->due += timer->period;
+    if (timer->due < now) timer->due = now;
+    return true;
+}
+
+std::optional<Clock::time_point> NextTimerDue() {
+    const Timer* timer = EarliestTimer().second;
+    if (timer == nullptr) return std::nullopt;
+    return timer->due;
+}
+
+}  // namespace
+
+void PostToQueue(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    posted.push_back(MakeMessage(window, message, wParam, lParam));
+}
+
+void PostMouseMove(HWND window, LPARAM position) {
+    if (!posted.empty() && posted.back().message == WM_MOUSEMOVE && posted.back().hwnd == window) {
+        posted.back() = MakeMessage(window, WM_MOUSEMOVE, 0, position);
+        return;
+    }
+    PostToQueue(window, WM_MOUSEMOVE, 0, position);
+}
+
+}  // namespace window
+
+using namespace window;
+
+BOOL GetMessageA(LPMSG message, HWND, UINT, UINT) {
+    for (;;) {
+        PumpHostEvents();
+        if (!posted.empty()) {
+            *message = posted.front();
+            posted.pop_front();
+            return TRUE;
+        }
+        if (quit.posted) {
+            quit.posted = false;
+            *message = MakeMessage(nullptr, WM_QUIT, static_cast<WPARAM>(quit.exitCode), 0);
+            return FALSE;
+        }
+        if (HostWindow* window = WindowToPaint()) {
+            *message = MakeMessage(window->handle, WM_PAINT, 0, 0);
+            return TRUE;
+        }
+        if (TakeDueTimer(message)) return TRUE;
+        WaitForHostEvents(NextTimerDue());
+    }
+}
+
+BOOL TranslateMessage(const MSG*) {
+    // No character messages: the viewer reads virtual keys only.
+    return FALSE;
+}
+
+LRESULT DispatchMessageA(const MSG* message) {
+    if (message->message == WM_TIMER && message->lParam != 0) {
+        const auto callback = reinterpret_cast<TIMERPROC>(message->lParam);
+        callback(message->hwnd, WM_TIMER, message->wParam, message->time);
+        return 0;
+    }
+    HostWindow* window = FindWindow(message->hwnd);
+    if (window == nullptr) return 0;
+    return window->procedure(message->hwnd, message->message, message->wParam, message->lParam);
+}
+
+void PostQuitMessage(int exitCode) {
+    quit = {true, exitCode};
+}
+
+UINT_PTR SetTimer(HWND handle, UINT_PTR id, UINT milliseconds, TIMERPROC callback) {
+    HostWindow* window = FindWindow(handle);
+    if (window == nullptr) return 0;
+    const Clock::duration period = std::chrono::milliseconds(milliseconds);
+    const Timer timer{id, period, Clock::now() + period, callback};
+    for (Timer& existing : window->timers) {
+        if (existing.id == id) {
+            existing = timer;
+            return id;
+        }
+    }
+    window->timers.push_back(timer);
+    return id;
+}

@@ -1,0 +1,88 @@
+#include "platform/window/sdl_events.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+
+#include "platform/window/message_queue.h"
+#include "platform/window/sdl_backend.h"
+#include "platform/window/virtual_keys.h"
+
+namespace window {
+namespace {
+
+// Repeat count 1; bit 30: the key was down before; bit 31: it is released.
+LPARAM KeyFlags(const SDL_KeyboardEvent& key) {
+    DWORD flags = 1;
+    if (key.type == SDL_KEYUP || key.repeat) flags |= 1u << 30;
+    if (key.type == SDL_KEYUP) flags |= 1u << 31;
+    return static_cast<LPARAM>(flags);
+}
+
+void PostKey(const SDL_KeyboardEvent& key) {
+    HostWindow* window = HostWindowOf(key.windowID);
+    const WPARAM virtualKey = VirtualKeyOf(key.keysym.sym);
+    if (window == nullptr || virtualKey == 0) return;
+    PostToQueue(window->handle, key.type == SDL_KEYDOWN ? WM_KEYDOWN : WM_KEYUP, virtualKey,
+                KeyFlags(key));
+}
+
+void HandleWindowEvent(const SDL_WindowEvent& event) {
+    HostWindow* window = HostWindowOf(event.windowID);
+    if (window == nullptr) return;
+    switch (event.event) {
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+            ReportClientSize(window);
+            break;
+        case SDL_WINDOWEVENT_EXPOSED:
+            window->invalid = true;
+            window->erasePending = true;
+            break;
+        case SDL_WINDOWEVENT_CLOSE:
+            window->procedure(window->handle, WM_CLOSE, 0, 0);
+            break;
+        default:
+            break;
+    }
+}
+
+}  // namespace
+
+void PumpSdlEvents() {
+    StartSdlVideo();
+    SDL_Event event;
+    while (SDL_PollEvent(&event)) {
+        switch (event.type) {
+            case SDL_KEYDOWN:
+            case SDL_KEYUP:
+                PostKey(event.key);
+                break;
+            case SDL_MOUSEMOTION:
+                if (HostWindow* window = HostWindowOf(event.motion.windowID)) {
+                    PostMouseMove(window->handle, MAKELPARAM(event.motion.x, event.motion.y));
+                }
+                break;
+            case SDL_WINDOWEVENT:
+                HandleWindowEvent(event.window);
+                break;
+            default:
+                break;
+        }
+    }
+}
+
+void WaitForSdlEvents(std::optional<Clock::time_point> deadline) {
+    if (!deadline) {
+        SDL_WaitEvent(nullptr);
+        return;
+    }
+    const auto remaining = *deadline - Clock::now();
+    if (remaining <= Clock::duration::zero()) return;
+    // Round up, so that the wait never ends just before the deadline and
+    // spins through a few empty turns of the loop.
+    const auto milliseconds =
+        std::chrono::ceil<std::chrono::milliseconds>(remaining).count();
+    SDL_WaitEventTimeout(nullptr, static_cast<int>(std::min<long long>(milliseconds, 1 << 30)));
+}
+
+}  // namespace window
