@@ -1,0 +1,141 @@
+#include "tests/render/render_support.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+
+#include "platform/drawing_trace.h"
+
+TestSurface::TestSurface(int width, int height)
+    : width_(width),
+      height_(height),
+      dc_(CreateCompatibleDC(NULL)),
+      bitmap_(CreateCompatibleBitmap(dc_, width, height)),
+      previousBitmap_(SelectObject(dc_, bitmap_)) {
+    // White all over, border included, with the fresh surface's brush.
+    SelectObject(dc_, GetStockObject(NULL_PEN));
+    Rectangle(dc_, -1, -1, width + 1, height + 1);
+    SelectObject(dc_, GetStockObject(BLACK_PEN));
+    clientWidth = width;
+    clientHeight = height;
+}
+
+TestSurface::~TestSurface() {
+    SelectObject(dc_, previousBitmap_);
+    DeleteDC(dc_);
+    DeleteObject(bitmap_);
+}
+
+std::vector<std::string> TestSurface::Trace(const std::function<void()>& draw) {
+    const std::string path = testing::TempDir() + "render_trace.txt";
+    EXPECT_TRUE(StartDrawingTrace(path.c_str()));
+    draw();
+    StopDrawingTrace();
+    std::vector<std::string> lines;
+    std::ifstream in(path);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    std::remove(path.c_str());
+    return lines;
+}
+
+COLORREF TestSurface::Pixel(int x, int y) const {
+    std::vector<uint32_t> pixels(static_cast<size_t>(width_) * height_);
+    GetBitmapBits(bitmap_, static_cast<LONG>(pixels.size() * 4), pixels.data());
+    const uint32_t stored = pixels[static_cast<size_t>(y) * width_ + x];  // 0x00RRGGBB
+    return RGB(stored >> 16, stored >> 8, stored);
+}
+
+std::string PenLine(const char* style, int width, COLORREF colour) {
+    char line[64];
+    snprintf(line, sizeof line, "SelectObject pen %s %d 0x%08X", style, width, colour);
+    return line;
+}
+
+std::string WallPenLine(int index) {
+    return PenLine("solid", 2, 0x010000 + index);
+}
+
+std::string DottedPenLine(int index) {
+    return PenLine("dot", 1, 0x020000 + index);
+}
+
+const std::string kSegPenLine = PenLine("solid", 3, 0xFF0000);
+
+void InstallMarkedPens(LevelView* level) {
+    for (int i = 0; i < kRandomPenCount; i++) {
+        level->wallPens[i] = CreatePen(PS_SOLID, 2, 0x010000 + i);
+        level->dottedPens[i] = CreatePen(PS_DOT, 1, 0x020000 + i);
+    }
+    level->segPen = CreatePen(PS_SOLID, 3, 0xFF0000);
+    level->thingPen = CreatePen(PS_SOLID, 0, 0x0000FF);
+}
+
+void DeleteMarkedPens(LevelView* level) {
+    for (int i = 0; i < kRandomPenCount; i++) {
+        DeleteObject(level->wallPens[i]);
+        DeleteObject(level->dottedPens[i]);
+    }
+    DeleteObject(level->segPen);
+    DeleteObject(level->thingPen);
+}
+
+void TestMap::Attach(LevelView* level) const {
+    level->vertexes = vertexes.data();
+    level->numVertexes = static_cast<int32_t>(vertexes.size());
+    level->linedefs = linedefs.data();
+    level->numLinedefs = static_cast<int32_t>(linedefs.size());
+    level->things = things.data();
+    level->numThings = static_cast<int32_t>(things.size());
+    level->sidedefs = sidedefs.data();
+    level->numSidedefs = static_cast<int32_t>(sidedefs.size());
+    level->sectors = sectors.data();
+    level->numSectors = static_cast<int32_t>(sectors.size());
+    level->segs = segs.data();
+    level->numSegs = static_cast<int32_t>(segs.size());
+    level->subsectors = subsectors.data();
+    level->numSubsectors = static_cast<int32_t>(subsectors.size());
+    level->nodes = nodes.data();
+    level->numNodes = static_cast<int32_t>(nodes.size());
+}
+
+MapNode Node(int x, int y, int dx, int dy, uint16_t right, uint16_t left) {
+    MapNode node{};
+    node.x = static_cast<int16_t>(x);
+    node.y = static_cast<int16_t>(y);
+    node.dx = static_cast<int16_t>(dx);
+    node.dy = static_cast<int16_t>(dy);
+    for (auto& box : node.bbox) {
+        box[0] = 30001;
+        box[1] = 30000;
+        box[2] = 30000;
+        box[3] = 30001;
+    }
+    node.children[0] = right;
+    node.children[1] = left;
+    return node;
+}
+
+void ResetView(LevelView* level) {
+    playerX = 0;
+    playerY = 0;
+    playerAngle = 0;
+    drawCount = 0;
+    fillWalls = false;
+    zoomedProjection = false;
+    level->scale = 10;
+    level->offsetX = 0;
+    level->offsetY = 0;
+    level->maxDepth = 100;
+    level->maxDraw = 250;
+    level->drawAllNodes = 0;
+}
+
+std::vector<std::string> Matching(const std::vector<std::string>& lines,
+                                  const std::string& prefix) {
+    std::vector<std::string> found;
+    for (const auto& line : lines) {
+        if (line.rfind(prefix, 0) == 0) found.push_back(line);
+    }
+    return found;
+}
