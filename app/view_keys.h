@@ -1,0 +1,12 @@
+// The keyboard controls: each key changes the view's variables only; the
+// next paint shows the change.
+#pragma once
+
+#include "render/windows_api.h"
+#include "wad/level_view.h"
+
+// Acts on one key-down; keys outside the table change nothing.
+void ApplyViewKey(LevelView* level, HWND window, WPARAM key);
+
+// Copies the scale and offsets of the map that mapIndex names.
+void ApplyMapViewDefaults(LevelView* level);
