@@ -1,0 +1,54 @@
+#include "tests/platform/gdi/gdi_test_surface.h"
+
+#include "platform/gdi/host_surface.h"
+
+TestSurface::TestSurface(int width, int height, uint32_t fill)
+    : dc(CreateCompatibleDC(nullptr)),
+      bitmap(CreateCompatibleBitmap(dc, width, height)),
+      previousBitmap(SelectObject(dc, bitmap)),
+      width(width),
+      height(height),
+      fill(fill) {
+    std::vector<uint32_t> pixels(size_t(width) * height, fill);
+    SetBitmapBits(bitmap, DWORD(pixels.size() * 4), pixels.data());
+}
+
+TestSurface::~TestSurface() {
+    SelectObject(dc, previousBitmap);
+    DeleteDC(dc);
+    DeleteObject(bitmap);
+}
+
+uint32_t TestSurface::At(int x, int y) const {
+    return BitmapPixels(bitmap, nullptr, nullptr)[size_t(y) * width + x];
+}
+
+PixelSet TestSurface::Changed() const { return ChangedIn(0, 0, width, height); }
+
+PixelSet TestSurface::ChangedIn(int left, int top, int windowWidth, int windowHeight) const {
+    PixelSet changed;
+    const uint32_t* pixels = BitmapPixels(bitmap, nullptr, nullptr);
+    for (int y = 0; y < windowHeight; ++y) {
+        for (int x = 0; x < windowWidth; ++x) {
+            if (pixels[size_t(top + y) * width + left + x] != fill) changed.insert({x, y});
+        }
+    }
+    return changed;
+}
+
+std::string TestSurface::Picture() const {
+    std::string picture;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const uint32_t pixel = At(x, y);
+            picture += pixel == fill ? '.' : pixel == kBlackPixel ? '#' : 'o';
+        }
+        picture += '\n';
+    }
+    return picture;
+}
+
+void TestSurface::Line(int x0, int y0, int x1, int y1) {
+    MoveToEx(dc, x0, y0, nullptr);
+    LineTo(dc, x1, y1);
+}

@@ -1,0 +1,38 @@
+// A memory device context with its own bitmap, and ways to look at its pixels.
+#pragma once
+
+#include <cstdint>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/windows_api.h"
+
+constexpr uint32_t kWhitePixel = 0xFFFFFF;
+constexpr uint32_t kBlackPixel = 0x000000;
+
+using PixelSet = std::set<std::pair<int, int>>;
+
+struct TestSurface {
+    TestSurface(int width, int height, uint32_t fill = kWhitePixel);
+    ~TestSurface();
+    TestSurface(const TestSurface&) = delete;
+    TestSurface& operator=(const TestSurface&) = delete;
+
+    uint32_t At(int x, int y) const;
+    // The pixels that differ from the fill, all of them or those of the
+    // window at (left, top), relative to its corner.
+    PixelSet Changed() const;
+    PixelSet ChangedIn(int left, int top, int windowWidth, int windowHeight) const;
+    // One character a pixel: '.' the fill, '#' black, 'o' anything else.
+    std::string Picture() const;
+    void Line(int x0, int y0, int x1, int y1);
+
+    HDC dc;
+    HBITMAP bitmap;
+    HGDIOBJ previousBitmap;
+    int width;
+    int height;
+    uint32_t fill;
+};

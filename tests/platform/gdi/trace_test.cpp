@@ -1,0 +1,70 @@
+// The drawing trace: one line per call, in its fixed format.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+#include "platform/drawing_trace.h"
+#include "tests/platform/gdi/gdi_test_surface.h"
+
+namespace {
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+TEST(DrawingTrace, WritesEachDrawingCallOnOneLine) {
+    const std::string path = testing::TempDir() + "gdi_trace.txt";
+    TestSurface surface(16, 16);
+    HPEN dotted = CreatePen(PS_DOT, 1, RGB(0x12, 0x34, 0x56));
+    HBRUSH hatch = CreateHatchBrush(HS_CROSS, 0x404040);
+    ASSERT_TRUE(StartDrawingTrace(path.c_str()));
+    HGDIOBJ oldPen = SelectObject(surface.dc, dotted);
+    HGDIOBJ oldBrush = SelectObject(surface.dc, hatch);
+    SelectObject(surface.dc, oldPen);
+    SelectObject(surface.dc, oldBrush);
+    MoveToEx(surface.dc, -3, 4, nullptr);
+    LineTo(surface.dc, 10, 2000000000);
+    Rectangle(surface.dc, 0, 0, 16, 16);
+    RECT rect{1, 2, 300, 50};
+    DrawTextA(surface.dc, "Say \"hi\"", -1, &rect, 0);
+    StretchBlt(surface.dc, 0, 0, 16, 16, surface.dc, 0, 0, 16, 16, SRCCOPY);
+    HBITMAP bitmap = CreateCompatibleBitmap(surface.dc, 2, 1);
+    const uint32_t bits[2] = {};
+    SetBitmapBits(bitmap, 8, bits);
+    SelectObject(surface.dc, bitmap);
+    SelectObject(surface.dc, surface.bitmap);
+    StopDrawingTrace();
+    MoveToEx(surface.dc, 0, 0, nullptr);
+    DeleteObject(bitmap);
+    DeleteObject(dotted);
+    DeleteObject(hatch);
+
+    EXPECT_EQ(ReadFile(path),
+              "SelectObject pen dot 1 0x00563412\n"
+              "SelectObject brush hatch 4 0x00404040\n"
+              "SelectObject pen solid 0 0x00000000\n"
+              "SelectObject brush solid 0x00FFFFFF\n"
+              "MoveToEx -3 4\n"
+              "LineTo 10 2000000000\n"
+              "Rectangle 0 0 16 16\n"
+              "DrawTextA \"Say \\\"hi\\\"\" 1 2 300 50 0\n"
+              "StretchBlt 0 0 16 16 0 0 16 16 13369376\n"
+              "SetBitmapBits 8\n"
+              "SelectObject bitmap 2 1\n"
+              "SelectObject bitmap 16 16\n");
+    std::remove(path.c_str());
+}
+
+TEST(DrawingTrace, UnwritablePathFailsAndNothingIsTraced) {
+    EXPECT_FALSE(StartDrawingTrace("/nonexistent-folder/trace.txt"));
+    TestSurface surface(2, 2);
+    surface.Line(0, 0, 1, 1);
+    StopDrawingTrace();
+}
+
+}  // namespace
