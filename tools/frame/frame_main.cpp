@@ -14,6 +14,7 @@ struct Command {
 
 const Command kCommands[] = {
     {"info", RunInfoCommand, "print the record counts of E1M1 to E1M9"},
+    {"render", RunRenderCommand, "render the window's frame to a PNG file"},
 };
 
 void PrintUsage(FILE* out) {

@@ -3,7 +3,6 @@
 
 #include "tools/frame/commands.h"
 #include "wad/level_view.h"
-#include "wad/wad_archive.h"
 
 namespace {
 
@@ -16,16 +15,6 @@ const char kInfoHelp[] =
     "  --wad PATH   the WAD file to read (default: DOOM1.WAD in the current folder)\n"
     "\n"
     "Exits with 1 when the file cannot be read or is not a WAD file.\n";
-
-// Why the whole file is unusable, or null when it is usable.
-const char* FileProblem() {
-    uint32_t size = 0;
-    uint8_t* image = ReadWadFile(&size);
-    if (image == nullptr) return "cannot be opened or read";
-    const bool valid = size >= 12 && (memcmp(image, "IWAD", 4) == 0 || memcmp(image, "PWAD", 4) == 0);
-    FreeWadImage(image);
-    return valid ? nullptr : "is not a WAD file (it needs a 12-byte IWAD or PWAD header)";
-}
 
 }  // namespace
 
@@ -40,11 +29,7 @@ int RunInfoCommand(int argc, char** argv) {
             return 2;
         }
     }
-    if (const char* problem = FileProblem()) {
-        LoadLevel(&levelView);  // lets the loader say it in its own words
-        fprintf(stderr, "vellumtarn-frame: %s %s\n", wadPath, problem);
-        return 1;
-    }
+    if (!CheckWadFile()) return 1;
     printf("map vertexes linedefs things sidedefs sectors segs subsectors nodes\n");
     for (mapIndex = 0; mapIndex < kMapCount; ++mapIndex) {
         LoadLevel(&levelView);

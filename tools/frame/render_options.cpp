@@ -1,0 +1,115 @@
+#include "tools/frame/render_options.h"
+
+#include <cinttypes>
+#include <cstdio>
+#include <cstring>
+
+#include "tools/frame/commands.h"
+#include "tools/frame/key_script.h"
+#include "wad/level_view.h"
+
+// Large enough for any screen, small enough that the frame fits in memory.
+constexpr int kLargestSide = 8192;
+
+const char kRenderHelp[] =
+    "usage: vellumtarn-frame render --out FILE.png [OPTIONS]\n"
+    "\n"
+    "Renders, without a display, the frame the Vellumtarn window would show:\n"
+    "the window is created at the given client size, the map is reached with\n"
+    "keypad + presses, the keys are pressed in order, one timer tick passes and\n"
+    "the window paints once. Its pixels are written as a PNG file.\n"
+    "\n"
+    "  --out FILE.png   the picture to write (required)\n"
+    "  --wad PATH       the WAD file to read (default: DOOM1.WAD in the current folder)\n"
+    "  --map E1Mn       the map, E1M1 to E1M9 (default: E1M1)\n"
+    "  --size WxH       the window's client size in pixels (default: 1280x720)\n"
+    "  --keys \"...\"     key presses after the map is shown, separated by blanks;\n"
+    "                   NAME*COUNT presses a key COUNT times. Names:\n"
+    "                   Up Down Left Right PageUp PageDown Space Ctrl Esc\n"
+    "                   F1 F2 F3 F4 KP+ KP-\n"
+    "  --clock SECONDS  the clock the random pens are seeded from, so that two\n"
+    "                   renders give the same picture (default: the current time)\n"
+    "  --trace FILE     also write the drawing calls of the frame's paint, one a line\n"
+    "\n"
+    "Example: the whole of Freedoom's E1M1, zoomed out, with filled walls:\n"
+    "  vellumtarn-frame render --wad /usr/share/games/doom/freedoom1.wad \\\n"
+    "      --keys \"PageUp*3 Space\" --clock 0 --out e1m1.png\n"
+    "\n"
+    "Exits with 1 when the WAD file or the picture cannot be read or written,\n"
+    "and with 2 on a bad argument.\n";
+
+namespace {
+
+bool ParseSize(const char* text, int& width, int& height) {
+    char rest = '\0';
+    if (sscanf(text, "%dx%d%c", &width, &height, &rest) != 2) return false;
+    return width >= 1 && width <= kLargestSide && height >= 1 && height <= kLargestSide;
+}
+
+bool ParseMap(const char* text, int& index) {
+    for (int i = 0; i < kMapCount; ++i) {
+        if (strcmp(text, mapTable[i].name) == 0) {
+            index = i;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool ParseClock(const char* text, __time64_t& seconds) {
+    int64_t value = 0;
+    char rest = '\0';
+    if (sscanf(text, "%" SCNd64 "%c", &value, &rest) != 1 || value < 0) return false;
+    seconds = value;
+    return true;
+}
+
+}  // namespace
+
+bool ParseRenderOptions(int argc, char** argv, RenderOptions& options, std::string& error) {
+    for (int i = 0; i < argc; ++i) {
+        const char* name = argv[i];
+        if (strcmp(name, "--help") == 0) {
+            options.helpWanted = true;
+            return true;
+        }
+        if (TakeWadOption(argc, argv, i)) continue;
+        const bool known = strcmp(name, "--out") == 0 || strcmp(name, "--map") == 0 ||
+                           strcmp(name, "--size") == 0 || strcmp(name, "--keys") == 0 ||
+                           strcmp(name, "--clock") == 0 || strcmp(name, "--trace") == 0 ||
+                           strcmp(name, "--wad") == 0;
+        if (!known) {
+            error = std::string("unexpected argument '") + name + "'";
+            return false;
+        }
+        if (i + 1 >= argc) {
+            error = std::string(name) + " needs a value";
+            return false;
+        }
+        const char* value = argv[++i];
+        bool valid = true;
+        if (strcmp(name, "--out") == 0) {
+            options.outPath = value;
+        } else if (strcmp(name, "--trace") == 0) {
+            options.tracePath = value;
+        } else if (strcmp(name, "--map") == 0) {
+            valid = ParseMap(value, options.mapIndex);
+        } else if (strcmp(name, "--size") == 0) {
+            valid = ParseSize(value, options.width, options.height);
+        } else if (strcmp(name, "--clock") == 0) {
+            valid = options.clockFixed = ParseClock(value, options.clockSeconds);
+        } else if (strcmp(name, "--keys") == 0 && !ParseKeyScript(value, options.keys, error)) {
+            error = "--keys: " + error;
+            return false;
+        }
+        if (!valid) {
+            error = std::string("bad value '") + value + "' for " + name;
+            return false;
+        }
+    }
+    if (options.outPath == nullptr) {
+        error = "--out FILE.png is required";
+        return false;
+    }
+    return true;
+}
