@@ -13,5 +13,6 @@
 void UseHeadlessWindows(int clientWidth, int clientHeight);
 
 // The client pixels as last painted, 0x00RRGGBB, rows back to back, with the
-// size in *width and *height; null when the window does not exist.
+// size in *width and *height (either may be null); null when the window does
+// not exist.
 const uint32_t* WindowPixels(HWND window, int* width, int* height);

@@ -1,6 +1,7 @@
 // The message loop's side of the Windows API: posted messages first, then
 // the quit message, then paints, then timers, so that paints and timer
 // ticks come only when nothing else waits and never pile up.
+#include <algorithm>
 #include <deque>
 
 #include "platform/window/host_mode.h"
@@ -53,10 +54,11 @@ bool TakeDueTimer(MSG* message) {
     if (timer == nullptr || timer->due > now) return false;
     *message = MakeMessage(window->handle, WM_TIMER, timer->id,
                            reinterpret_cast<LPARAM>(timer->callback));
-    // One tick stands for every period that passed while the thread was
-    // busy: a slow frame lowers the rate instead of queueing ticks.
-    timer->due += timer->period;
-    if (timer->due < now) timer->due = now;
+    // The timer keeps its own beat, and one tick stands for every beat that
+    // passed while the thread was busy: a slow frame lowers the rate
+    // instead of queueing ticks.
+    const auto beatsPassed = (now - timer->due) / timer->period + 1;
+    timer->due += beatsPassed * timer->period;
     return true;
 }
 
@@ -129,7 +131,9 @@ void PostQuitMessage(int exitCode) {
 UINT_PTR SetTimer(HWND handle, UINT_PTR id, UINT milliseconds, TIMERPROC callback) {
     HostWindow* window = FindWindow(handle);
     if (window == nullptr) return 0;
-    const Clock::duration period = std::chrono::milliseconds(milliseconds);
+    // Windows raises a shorter period to its 10 ms minimum.
+    constexpr UINT kMinimumPeriodMs = 10;
+    const Clock::duration period = std::chrono::milliseconds(std::max(milliseconds, kMinimumPeriodMs));
     const Timer timer{id, period, Clock::now() + period, callback};
     for (Timer& existing : window->timers) {
         if (existing.id == id) {

@@ -53,7 +53,7 @@ const uint32_t* WindowPixels(HWND handle, int* width, int* height) {
     if (window == nullptr) return nullptr;
     const BackBuffer buffer = window->backend->Pixels();
     if (buffer.stride != buffer.width) return nullptr;
-    *width = buffer.width;
-    *height = buffer.height;
+    if (width != nullptr) *width = buffer.width;
+    if (height != nullptr) *height = buffer.height;
     return buffer.pixels;
 }
