@@ -1,0 +1,141 @@
+#include "render/subsector_drawing.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/support/captured_output.h"
+#include "tests/render/render_support.h"
+
+namespace {
+
+// A wall from (100, 40) to (100, 60), 50 in front of a player at (50, 50):
+// a front sector 128 high, projecting to rows 73 and 727 of an 800 x 800
+// surface, and a back sector 64 high, to rows 237 and 563.
+class SubsectorTest : public testing::Test {
+protected:
+    void SetUp() override {
+        ResetView(&level);
+        InstallMarkedPens(&level);
+        level.dc = surface.dc();
+        playerX = 50;
+        playerY = 50;
+        map.vertexes = {{100, 40}, {100, 60}};
+        map.sectors = {{0, 128, {}, {}, 0, 0, 0}, {0, 64, {}, {}, 0, 0, 0}};
+        map.sidedefs = {SideFacing(0), SideFacing(1), SideFacing(9)};
+        map.linedefs = {LinedefWithSides(0, 1), LinedefWithSides(0, -1), LinedefWithSides(2, -1)};
+        map.segs = {
+            {0, 1, 0, 0, 0, 0},   // 0: front of linedef 0
+            {0, 1, 0, 0, 1, 0},   // 1: back of linedef 0
+            {0, 1, 0, 1, 1, 0},   // 2: back of linedef 1, which has none
+            {0, 1, 0, 7, 0, 0},   // 3: linedef 7 does not exist
+            {0, 9, 0, 0, 0, 0},   // 4: vertex 9 does not exist
+            {0, 1, 0, 2, 0, 0},   // 5: its sidedef faces sector 9, which does not exist
+        };
+        map.subsectors = {{1, 0}, {1, 1}, {4, 2}, {0, 0}, {2, 5}, {1, -1}};
+        map.Attach(&level);
+    }
+    void TearDown() override { DeleteMarkedPens(&level); }
+
+    static MapSidedef SideFacing(int sector) {
+        MapSidedef side{};
+        side.sector = static_cast<int16_t>(sector);
+        return side;
+    }
+    static MapLinedef LinedefWithSides(int front, int back) {
+        MapLinedef linedef{};
+        linedef.sideNum[0] = static_cast<int16_t>(front);
+        linedef.sideNum[1] = static_cast<int16_t>(back);
+        return linedef;
+    }
+
+    std::vector<std::string> Draw(int16_t index) {
+        return surface.Trace([&] { DrawSubsector(&level, index); });
+    }
+
+    TestMap map;
+    LevelView level{};
+    TestSurface surface{800, 800};
+};
+
+TEST_F(SubsectorTest, SegLineThenItsWallFromTheFrontSector) {
+    const auto lines = Draw(0);
+    ASSERT_EQ(lines.size(), 12u);
+    EXPECT_EQ(lines[0], kSegPenLine);
+    EXPECT_EQ(lines[1], "MoveToEx 100 40");
+    EXPECT_EQ(lines[2], "LineTo 100 60");
+    EXPECT_EQ(lines[3], WallPenLine(1));
+    EXPECT_EQ(lines[4], "MoveToEx 298 73");
+    EXPECT_EQ(drawCount, 1);
+}
+
+TEST_F(SubsectorTest, BackSideSegTakesTheSectorBehindItsLinedef) {
+    const auto lines = Draw(1);
+    ASSERT_EQ(lines.size(), 12u);
+    EXPECT_EQ(lines[4], "MoveToEx 298 237");
+    EXPECT_EQ(lines[6], "MoveToEx 298 563");
+}
+
+TEST_F(SubsectorTest, EachSubsectorDrawnTakesTheNextWallPen) {
+    EXPECT_EQ(Draw(0)[3], WallPenLine(1));
+    EXPECT_EQ(Draw(1)[3], WallPenLine(2));
+    EXPECT_EQ(Draw(0)[3], WallPenLine(3));
+}
+
+TEST_F(SubsectorTest, OverviewLineIsTruncatedWhileTheWallUsesTheExactEnds) {
+    // Scale 1: the ends lie at x 10.9, 10.9 in front of a player at the
+    // origin; projected from 10 the wall would start at column -112.
+    map.vertexes = {{109, -100}, {109, 100}};
+    map.Attach(&level);
+    level.scale = 1;
+    playerX = 0;
+    playerY = 0;
+    const auto lines = Draw(0);
+    EXPECT_EQ(lines[1], "MoveToEx 10 -10");
+    EXPECT_EQ(lines[2], "LineTo 10 10");
+    EXPECT_EQ(lines[4].substr(0, 13), "MoveToEx -69 ");
+}
+
+TEST_F(SubsectorTest, DamagedReferencesSkipWhatCannotBeDrawn) {
+    // Segs 2, 3 and 5 keep their overview line but have no sector for a
+    // wall; seg 4 has no end to draw to. Subsector 4's second seg, 6, is
+    // past the seg table.
+    const auto lines = Draw(2);
+    const std::vector<std::string> segLine = {kSegPenLine, "MoveToEx 100 40", "LineTo 100 60"};
+    std::vector<std::string> threeSegLines;
+    for (int i = 0; i < 3; i++) threeSegLines.insert(threeSegLines.end(), segLine.begin(), segLine.end());
+    EXPECT_EQ(lines, threeSegLines);
+    EXPECT_EQ(Draw(4), segLine);
+    EXPECT_EQ(Draw(5), std::vector<std::string>{});  // first seg -1
+    EXPECT_EQ(drawCount, 3);
+}
+
+TEST_F(SubsectorTest, EmptySubsectorStillCounts) {
+    EXPECT_EQ(Draw(3), std::vector<std::string>{});
+    EXPECT_EQ(drawCount, 1);
+}
+
+TEST_F(SubsectorTest, DrawLimit) {
+    level.maxDraw = 250;
+    for (int i = 0; i < 250; i++) DrawSubsector(&level, 0);
+    EXPECT_EQ(drawCount, 250);
+    EXPECT_EQ(Draw(0), std::vector<std::string>{});
+    EXPECT_EQ(drawCount, 250);
+
+    for (int limit : {0, -1}) {
+        level.maxDraw = limit;
+        drawCount = 0;
+        EXPECT_EQ(Draw(0), std::vector<std::string>{});
+        EXPECT_EQ(drawCount, 0);
+    }
+}
+
+TEST_F(SubsectorTest, BadIndexFailsBeforeTheLimitIsTested) {
+    level.maxDraw = 0;
+    for (int16_t index : {int16_t{6}, int16_t{-1}}) {
+        std::vector<std::string> lines;
+        EXPECT_EQ(CaptureStdout([&] { lines = Draw(index); }), "Fail\r\n");
+        EXPECT_EQ(lines, std::vector<std::string>{});
+    }
+    EXPECT_EQ(drawCount, 0);
+}
+
+}  // namespace
