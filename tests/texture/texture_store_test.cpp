@@ -47,6 +47,7 @@ protected:
         ASSERT_EQ(chdir(previousFolder), 0);
         remove((folder + "/map.bmp").c_str());
         rmdir(folder.c_str());
+        if (textureStore != staticArea) free(textureStore);
         textureStore = staticArea;
     }
 
@@ -147,7 +148,6 @@ TEST_F(TextureStoreTest, LargestImageTheAreaHoldsIsAccepted) {
     LoadTextureImage(&width, &height);
     ASSERT_NE(textureStore, staticArea);
     EXPECT_EQ(textureStore[0], 0x00010203u);
-    free(textureStore);
 }
 
 TEST_F(TextureStoreTest, ConversionOfAnEmptyOrImpossibleSizeConvertsNothing) {
