@@ -12,8 +12,7 @@
 // DeleteDC releases the context and leaves the pixels alone.
 HDC CreateHostSurfaceDC(uint32_t* pixels, int width, int height, int strideInPixels);
 
-// The pixels of a bitmap, 0x00RRGGBB each, rows back to back unless the
-// bitmap wraps host pixels (then rows lie a host stride apart: use it only
-// on bitmaps from CreateCompatibleBitmap). Null for a handle that is not a
-// bitmap; width and height, when given, receive its size.
+// The pixels of a bitmap from CreateCompatibleBitmap, 0x00RRGGBB each, rows
+// back to back. Null for a handle that is not a bitmap; width and height,
+// when given, receive its size.
 const uint32_t* BitmapPixels(HBITMAP bitmap, int* width, int* height);

@@ -13,8 +13,9 @@ const HANDLE kCurrentProcess = reinterpret_cast<HANDLE>(intptr_t(-1));
 
 GdiObject* AsObject(HGDIOBJ handle) { return static_cast<GdiObject*>(handle); }
 
+// Returns the previous object as a GdiObject, the type every handle is made from.
 template <class Object>
-Object* Swap(Object*& slot, Object* incoming) {
+GdiObject* Swap(Object*& slot, Object* incoming) {
     Object* previous = slot;
     --previous->selections;
     ++incoming->selections;
@@ -48,9 +49,9 @@ HBRUSH CreateHatchBrush(int hatch, COLORREF color) {
 }
 
 HGDIOBJ GetStockObject(int index) {
-    if (Pen* pen = StockPen(index)) return pen;
-    if (Brush* brush = StockBrush(index)) return brush;
-    if (index == SYSTEM_FONT) return SystemFont();
+    if (Pen* pen = StockPen(index)) return static_cast<GdiObject*>(pen);
+    if (Brush* brush = StockBrush(index)) return static_cast<GdiObject*>(brush);
+    if (index == SYSTEM_FONT) return static_cast<GdiObject*>(SystemFont());
     return nullptr;
 }
 
