@@ -86,5 +86,9 @@ int RunRenderCommand(int argc, char** argv) {
     int width = 0;
     int height = 0;
     const uint32_t* pixels = WindowPixels(window, &width, &height);
-    return pixels != nullptr && WritePngFile(options.outPath, pixels, width, height) ? 0 : 1;
+    if (pixels == nullptr) {
+        fprintf(stderr, "vellumtarn-frame: the window painted no pixels\n");
+        return 1;
+    }
+    return WritePngFile(options.outPath, pixels, width, height) ? 0 : 1;
 }
