@@ -44,6 +44,16 @@ void DrawWideLine(const PixelSurface& surface, int x0, int y0, int x1, int y1, i
     const int64_t run = RunAcrossBand(walk, width);
     const int64_t before = run / 2;
     const int64_t after = run - 1 - before;
+    if (walk.rise == 0) {
+        // Level or plumb: every step's run is the same, so the band is one rectangle.
+        const int64_t first = std::min<int64_t>(walk.xMajor ? x0 : y0, walk.xMajor ? x1 : y1);
+        const PixelRect band{first, walk.minorStart - before, first + walk.length + 1,
+                             walk.minorStart + after + 1};
+        FillSolid(surface,
+                  walk.xMajor ? band : PixelRect{band.top, band.left, band.bottom, band.right},
+                  pixel);
+        return;
+    }
     const int64_t majorSize = walk.xMajor ? surface.width : surface.height;
     const int64_t minorSize = walk.xMajor ? surface.height : surface.width;
     WalkRun steps;
