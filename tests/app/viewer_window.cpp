@@ -1,0 +1,95 @@
+#include "tests/app/viewer_window.h"
+
+#include <cstdlib>
+
+#include "render/pen_palette.h"
+#include "wad/wad_archive.h"
+
+namespace {
+
+constexpr char kClassName[] = "ViewerUnderTest";
+
+void ResetViewGlobals() {
+    levelView.maxDepth = 0;
+    levelView.maxDraw = 0;
+    levelView.drawAllNodes = 0;
+    levelView.scale = 0;
+    levelView.offsetX = 0;
+    levelView.offsetY = 0;
+    playerX = 0;
+    playerY = 0;
+    playerAngle = 0;
+    clientWidth = 0;
+    clientHeight = 0;
+    mapIndex = 0;
+    fillWalls = false;
+    zoomedProjection = false;
+    swapStyle = 0x50000000;
+    restoreWidth = 0;
+    restoreHeight = 0;
+    std::free(frameStore);
+    frameStore = nullptr;
+}
+
+// The end of a process would release these; a test process makes a new
+// window, and so new pens, for every test.
+void ReleasePens() {
+    DeleteObject(levelView.thingPen);
+    DeleteObject(levelView.segPen);
+    DeleteObject(levelView.hatchBrush);
+    for (int i = 0; i < kRandomPenCount; ++i) {
+        DeleteObject(levelView.wallPens[i]);
+        DeleteObject(levelView.dottedPens[i]);
+    }
+}
+
+}  // namespace
+
+__time64_t FixedPenClock(__time64_t* result) {
+    if (result != nullptr) *result = ViewerProcessTest::kPenSecond;
+    return ViewerProcessTest::kPenSecond;
+}
+
+void ViewerProcessTest::SetUp() {
+    UseHeadlessWindows(kWidth, kHeight);
+    static const bool registered = [] {
+        WNDCLASSA windowClass{};
+        windowClass.style = CS_HREDRAW | CS_VREDRAW;
+        windowClass.lpfnWndProc = MainWindowProc;
+        windowClass.lpszClassName = kClassName;
+        return RegisterClassA(&windowClass) != 0;
+    }();
+    ASSERT_TRUE(registered);
+    ResetViewGlobals();
+    wadPath = VELLUMTARN_FREEDOOM_WAD;
+    penClock = FixedPenClock;
+}
+
+void ViewerProcessTest::TearDown() {
+    if (window != nullptr) {
+        // Closing posts the quit message, which the loop then takes.
+        if (WindowPixels(window, nullptr, nullptr) != nullptr) {
+            Send(WM_CLOSE);
+            MSG message;
+            while (GetMessageA(&message, nullptr, 0, 0)) DispatchMessageA(&message);
+        }
+        ReleasePens();
+    }
+    wadPath = "DOOM1.WAD";
+    penClock = _time64;
+}
+
+HWND ViewerProcessTest::CreateViewerWindow() {
+    window = CreateWindowExA(0, kClassName, "Vellumtarn", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, nullptr,
+                             nullptr);
+    return window;
+}
+
+LRESULT ViewerProcessTest::Send(UINT message, WPARAM wParam, LPARAM lParam) {
+    return MainWindowProc(window, message, wParam, lParam);
+}
+
+void ViewerProcessTest::Press(WPARAM key, int times) {
+    for (int i = 0; i < times; ++i) EXPECT_EQ(Send(WM_KEYDOWN, key, 1), 0);
+}

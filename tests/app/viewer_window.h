@@ -1,0 +1,42 @@
+// The viewer's window procedure on a headless window, with the process's
+// globals at their start values for every test.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "app/window_procedure.h"
+#include "platform/window/headless.h"
+#include "wad/level_view.h"
+
+// A process that has not created its window yet.
+class ViewerProcessTest : public testing::Test {
+public:
+    // Pens seeded from a fixed second, so that two frames can be compared.
+    static constexpr __time64_t kPenSecond = 1700000000;
+
+protected:
+    static constexpr int kWidth = 640;
+    static constexpr int kHeight = 400;
+
+    void SetUp() override;
+    void TearDown() override;
+
+    // Creates the viewer's window, which runs the start-up sequence.
+    HWND CreateViewerWindow();
+
+    LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+    void Press(WPARAM key, int times = 1);
+
+    HWND window = nullptr;
+};
+
+// A process whose window stands, created at kWidth x kHeight.
+class ViewerWindowTest : public ViewerProcessTest {
+protected:
+    void SetUp() override {
+        ViewerProcessTest::SetUp();
+        CreateViewerWindow();
+    }
+};
+
+__time64_t FixedPenClock(__time64_t* result);
