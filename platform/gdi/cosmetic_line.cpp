@@ -16,6 +16,22 @@ bool StartCosmeticWalk(const PixelSurface& surface, int x0, int y0, int x1, int 
     return StartPixelWalk(surface, *walk, walk->length, pixels);
 }
 
+// Calls plot(offset) for each visible pixel in walking order; the carry into
+// the minor axis is branch-free, as it changes unpredictably along a line.
+template <class Plot>
+void WalkPixels(const PixelWalk& w, Plot plot) {
+    ptrdiff_t offset = w.offset;
+    int64_t remainder = w.remainder;
+    for (int64_t i = 0; i < w.count; ++i) {
+        plot(offset);
+        offset += w.majorStep;
+        remainder += w.twoRise;
+        const bool carry = remainder >= w.twoLength;
+        remainder -= carry ? w.twoLength : 0;
+        offset += carry ? w.minorStep : 0;
+    }
+}
+
 }  // namespace
 
 void DrawSolidLine(const PixelSurface& surface, int x0, int y0, int x1, int y1, uint32_t pixel) {
@@ -28,16 +44,7 @@ void DrawSolidLine(const PixelSurface& surface, int x0, int y0, int x1, int y1, 
         std::fill_n(pixels + leftmost, w.count, pixel);
         return;
     }
-    ptrdiff_t offset = w.offset;
-    int64_t remainder = w.remainder;
-    for (int64_t i = 0; i < w.count; ++i) {
-        pixels[offset] = pixel;
-        offset += w.majorStep;
-        remainder += w.twoRise;
-        const bool carry = remainder >= w.twoLength;
-        remainder -= carry ? w.twoLength : 0;
-        offset += carry ? w.minorStep : 0;
-    }
+    WalkPixels(w, [&](ptrdiff_t offset) { pixels[offset] = pixel; });
 }
 
 void DrawDottedLine(const PixelSurface& surface, int x0, int y0, int x1, int y1, uint32_t dot,
@@ -46,18 +53,11 @@ void DrawDottedLine(const PixelSurface& surface, int x0, int y0, int x1, int y1,
     PixelWalk w;
     if (!StartCosmeticWalk(surface, x0, y0, x1, y1, &walk, &w)) return;
     uint32_t* const pixels = surface.pixels;
-    ptrdiff_t offset = w.offset;
-    int64_t remainder = w.remainder;
     int phase = int(w.first % (2 * kDotRun));
-    for (int64_t i = 0; i < w.count; ++i) {
+    WalkPixels(w, [&](ptrdiff_t offset) {
         pixels[offset] = phase < kDotRun ? dot : gap;
         if (++phase == 2 * kDotRun) phase = 0;
-        offset += w.majorStep;
-        remainder += w.twoRise;
-        const bool carry = remainder >= w.twoLength;
-        remainder -= carry ? w.twoLength : 0;
-        offset += carry ? w.minorStep : 0;
-    }
+    });
 }
 
 }  // namespace gdi

@@ -15,11 +15,10 @@ TEST(BitmapBits, RoundTripKeepsBlueGreenRedOrderAgainstCOLORREF) {
     EXPECT_EQ(surface.At(0, 0), 0x030201u);
     EXPECT_EQ(surface.At(2, 1), 0x121110u);
 
-    HPEN pen = CreatePen(PS_SOLID, 1, RGB(0x11, 0x22, 0x33));
-    HGDIOBJ old = SelectObject(surface.dc, pen);
-    surface.Line(1, 0, 2, 0);
-    SelectObject(surface.dc, old);
-    DeleteObject(pen);
+    {
+        Selection pen(surface, CreatePen(PS_SOLID, 1, RGB(0x11, 0x22, 0x33)));
+        surface.Line(1, 0, 2, 0);
+    }
 
     uint8_t back[24] = {};
     EXPECT_EQ(GetBitmapBits(surface.bitmap, sizeof back, back), 24);

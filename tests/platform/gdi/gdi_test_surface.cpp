@@ -52,3 +52,11 @@ void TestSurface::Line(int x0, int y0, int x1, int y1) {
     MoveToEx(dc, x0, y0, nullptr);
     LineTo(dc, x1, y1);
 }
+
+Selection::Selection(TestSurface& surface, HGDIOBJ object)
+    : surface(surface), object(object), previous(SelectObject(surface.dc, object)) {}
+
+Selection::~Selection() {
+    SelectObject(surface.dc, previous);
+    DeleteObject(object);
+}

@@ -36,3 +36,16 @@ struct TestSurface {
     int height;
     uint32_t fill;
 };
+
+// Holds an object selected into a surface for one scope, then puts the
+// previous object back and deletes this one.
+struct Selection {
+    Selection(TestSurface& surface, HGDIOBJ object);
+    ~Selection();
+    Selection(const Selection&) = delete;
+    Selection& operator=(const Selection&) = delete;
+
+    TestSurface& surface;
+    HGDIOBJ object;
+    HGDIOBJ previous;
+};

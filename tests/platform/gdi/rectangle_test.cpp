@@ -9,14 +9,11 @@ constexpr uint32_t kGrey = 0x808080;
 
 TEST(Rectangle, OnePixelPenCoversLeftToRightMinusOne) {
     TestSurface surface(8, 6, kGrey);
-    HBRUSH brush = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
-    HPEN pen = CreatePen(PS_SOLID, 1, RGB(255, 255, 255));
-    HGDIOBJ oldPen = SelectObject(surface.dc, pen);
-    HGDIOBJ oldBrush = SelectObject(surface.dc, brush);
-    Rectangle(surface.dc, 1, 1, 6, 5);
-    SelectObject(surface.dc, oldPen);
-    SelectObject(surface.dc, oldBrush);
-    DeleteObject(pen);
+    {
+        Selection pen(surface, CreatePen(PS_SOLID, 1, RGB(255, 255, 255)));
+        Selection brush(surface, GetStockObject(BLACK_BRUSH));
+        Rectangle(surface.dc, 1, 1, 6, 5);
+    }
     // White outline ('o' is neither the grey fill nor black), black inside.
     EXPECT_EQ(surface.Picture(),
               "........\n"
@@ -42,11 +39,10 @@ TEST(Rectangle, DefaultsDrawABlackFrameAroundWhite) {
 
 TEST(Rectangle, ThreePixelPenCentresItsOutlineOnTheBorder) {
     TestSurface surface(12, 11, kGrey);
-    HPEN pen = CreatePen(PS_SOLID, 3, RGB(0, 0, 0));
-    HGDIOBJ old = SelectObject(surface.dc, pen);
-    Rectangle(surface.dc, 2, 2, 10, 9);
-    SelectObject(surface.dc, old);
-    DeleteObject(pen);
+    {
+        Selection pen(surface, CreatePen(PS_SOLID, 3, RGB(0, 0, 0)));
+        Rectangle(surface.dc, 2, 2, 10, 9);
+    }
     EXPECT_EQ(surface.Picture(),
               "............\n"
               ".##########.\n"
@@ -63,11 +59,10 @@ TEST(Rectangle, ThreePixelPenCentresItsOutlineOnTheBorder) {
 
 TEST(Rectangle, CrossHatchIsAGridOverTheBackground) {
     TestSurface surface(20, 20, kGrey);
-    HBRUSH hatch = CreateHatchBrush(HS_CROSS, RGB(0, 0, 255));
-    HGDIOBJ old = SelectObject(surface.dc, hatch);
-    Rectangle(surface.dc, 0, 0, 20, 20);
-    SelectObject(surface.dc, old);
-    DeleteObject(hatch);
+    {
+        Selection hatch(surface, CreateHatchBrush(HS_CROSS, RGB(0, 0, 255)));
+        Rectangle(surface.dc, 0, 0, 20, 20);
+    }
     for (int y = 1; y < 19; ++y) {
         for (int x = 1; x < 19; ++x) {
             EXPECT_EQ(surface.At(x, y), x % 8 == 0 || y % 8 == 0 ? 0x0000FFu : kWhitePixel)

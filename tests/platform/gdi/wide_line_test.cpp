@@ -7,17 +7,9 @@
 
 namespace {
 
-struct WidePen {
-    explicit WidePen(TestSurface& surface, int width)
-        : surface(surface), pen(CreatePen(PS_SOLID, width, RGB(0, 0, 0))),
-          previous(SelectObject(surface.dc, pen)) {}
-    ~WidePen() {
-        SelectObject(surface.dc, previous);
-        DeleteObject(pen);
-    }
-    TestSurface& surface;
-    HPEN pen;
-    HGDIOBJ previous;
+struct WidePen : Selection {
+    WidePen(TestSurface& surface, int width)
+        : Selection(surface, CreatePen(PS_SOLID, width, RGB(0, 0, 0))) {}
 };
 
 std::string WidePicture(int width, int height, int penWidth, int x0, int y0, int x1, int y1) {
