@@ -57,8 +57,14 @@ expect_refusal --out "$work/x.png" --frobnicate
 expect_refusal --out
 [ ! -e "$work/x.png" ] || fail "a refused render wrote its picture"
 
-status=0
-"$tool" render --wad "$work/missing.wad" --out "$work/x.png" >/dev/null 2>&1 || status=$?
-[ "$status" -eq 1 ] || fail "exit code $status for a missing WAD file"
+expect_failure() {
+  local status=0
+  "$tool" render --size 40x30 "$@" >/dev/null 2>"$work/err" || status=$?
+  [ "$status" -eq 1 ] || fail "exit code $status for: $*"
+  grep -q '^vellumtarn-frame: ' "$work/err" || fail "no reason given for: $*"
+}
+expect_failure --wad "$work/missing.wad" --out "$work/x.png"
+expect_failure --wad "$wad" --out "$work/no/such/folder/x.png"
+expect_failure --wad "$wad" --out "$work/x.png" --trace "$work/no/such/folder/trace.txt"
 "$tool" render --help | grep -q -- '--keys' || fail "help without --keys"
 "$tool" render --help | grep -q -- 'Example' || fail "help without an example"

@@ -58,6 +58,17 @@ bool TickAndPaint(HWND window, const char* tracePath) {
     return true;
 }
 
+bool WriteWindowPicture(HWND window, const char* path) {
+    int width = 0;
+    int height = 0;
+    const uint32_t* pixels = WindowPixels(window, &width, &height);
+    if (pixels == nullptr) {
+        fprintf(stderr, "vellumtarn-frame: the window painted no pixels\n");
+        return false;
+    }
+    return WritePngFile(path, pixels, width, height);
+}
+
 }  // namespace
 
 int RunRenderCommand(int argc, char** argv) {
@@ -81,14 +92,9 @@ int RunRenderCommand(int argc, char** argv) {
     HWND window = CreateViewerWindow();
     for (int i = 0; i < options.mapIndex; ++i) Send(window, WM_KEYDOWN, VK_ADD);
     for (WPARAM key : options.keys) Send(window, WM_KEYDOWN, key);
-    if (!TickAndPaint(window, options.tracePath)) return 1;
-
-    int width = 0;
-    int height = 0;
-    const uint32_t* pixels = WindowPixels(window, &width, &height);
-    if (pixels == nullptr) {
-        fprintf(stderr, "vellumtarn-frame: the window painted no pixels\n");
-        return 1;
-    }
-    return WritePngFile(options.outPath, pixels, width, height) ? 0 : 1;
+    const bool written = TickAndPaint(window, options.tracePath) &&
+                         WriteWindowPicture(window, options.outPath);
+    // Closed as a user closes it, so that the window gives back what it holds.
+    Send(window, WM_CLOSE, 0);
+    return written ? 0 : 1;
 }
