@@ -14,7 +14,7 @@ protected:
         level.dc = surface.dc();
         playerX = 10;
     }
-    void TearDown() override { DeleteMarkedPens(&level); }
+    void TearDown() override { DeleteMarkedPens(&level, surface.dc()); }
 
     // Subsector k gets one seg from vertex k, at x 1000 + k, so that the
     // trace tells which subsectors were drawn; its linedef is missing, so

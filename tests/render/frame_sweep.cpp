@@ -5,6 +5,7 @@
 //
 //   render_frame_sweep [--positions N] [--wad PATH]
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -74,7 +75,7 @@ int main(int argc, char** argv) {
     Slowest slowest;
     double total = 0;
     int frames = 0;
-    printf("map   frames  mean ms  max ms  subsectors(last)\n");
+    printf("map   frames  mean ms  max ms  most subsectors\n");
     for (mapIndex = 0; mapIndex < kMapCount; mapIndex++) {
         LoadLevel(&levelView);
         if (levelView.numVertexes == 0 || levelView.numNodes == 0) {
@@ -87,6 +88,7 @@ int main(int argc, char** argv) {
         double mapTotal = 0;
         double mapMax = 0;
         int mapFrames = 0;
+        int32_t mostSubsectors = 0;
         for (int i = 0; i < positions; i++) {
             const SweepPosition position = PickPosition(levelView, i, random);
             playerX = position.x;
@@ -100,6 +102,7 @@ int main(int argc, char** argv) {
                 mapTotal += seconds;
                 mapMax = std::max(mapMax, seconds);
                 mapFrames++;
+                mostSubsectors = std::max(mostSubsectors, drawCount);
                 if (seconds > slowest.seconds) {
                     slowest = {seconds, mapIndex, position, fillWalls, zoomedProjection,
                                levelView.drawAllNodes};
@@ -107,7 +110,7 @@ int main(int argc, char** argv) {
             }
         }
         printf("%s %7d %8.2f %7.2f  %d\n", mapTable[mapIndex].name, mapFrames,
-               1000 * mapTotal / mapFrames, 1000 * mapMax, drawCount);
+               1000 * mapTotal / mapFrames, 1000 * mapMax, mostSubsectors);
         total += mapTotal;
         frames += mapFrames;
     }

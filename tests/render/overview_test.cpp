@@ -22,7 +22,7 @@ protected:
         map.subsectors = {{1, 0}};
         map.Attach(&level);
     }
-    void TearDown() override { DeleteMarkedPens(&level); }
+    void TearDown() override { DeleteMarkedPens(&level, surface.dc()); }
 
     static MapLinedef Linedef(int start, int end) {
         MapLinedef linedef{};

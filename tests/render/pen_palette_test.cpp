@@ -52,7 +52,7 @@ protected:
     }
     void TearDown() override {
         penClock = _time64;
-        DeleteMarkedPens(&level);  // the same fields, whatever their colours
+        DeleteMarkedPens(&level, surface.dc());  // the same fields, whatever their colours
         DeleteObject(level.hatchBrush);
     }
 
@@ -81,6 +81,7 @@ TEST_F(PenPaletteTest, FixedPensAndBrush) {
         SelectObject(surface.dc(), level.segPen);
         SelectObject(surface.dc(), level.hatchBrush);
     });
+    SelectObject(surface.dc(), GetStockObject(WHITE_BRUSH));  // so that it can be deleted
     EXPECT_EQ(lines, (std::vector<std::string>{PenLine("solid", 0, 0x0000FF),
                                                PenLine("solid", 3, 0xFF0000),
                                                "SelectObject brush hatch 4 0x00404040"}));

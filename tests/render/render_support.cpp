@@ -71,7 +71,8 @@ void InstallMarkedPens(LevelView* level) {
     level->thingPen = CreatePen(PS_SOLID, 0, 0x0000FF);
 }
 
-void DeleteMarkedPens(LevelView* level) {
+void DeleteMarkedPens(LevelView* level, HDC surface) {
+    SelectObject(surface, GetStockObject(BLACK_PEN));
     for (int i = 0; i < kRandomPenCount; i++) {
         DeleteObject(level->wallPens[i]);
         DeleteObject(level->dottedPens[i]);

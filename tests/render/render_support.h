@@ -43,7 +43,8 @@ std::string PenLine(const char* style, int width, COLORREF colour);
 // colour 0x010000 + i; dotted pen i is dotted, width 1, 0x020000 + i; the
 // seg pen is solid, width 3, blue; the thing pen solid, width 0, red.
 void InstallMarkedPens(LevelView* level);
-void DeleteMarkedPens(LevelView* level);
+// Deselects them from surface first: a selected pen cannot be deleted.
+void DeleteMarkedPens(LevelView* level, HDC surface);
 std::string WallPenLine(int index);
 std::string DottedPenLine(int index);
 extern const std::string kSegPenLine;

@@ -33,7 +33,7 @@ protected:
         map.subsectors = {{1, 0}, {1, 1}, {4, 2}, {0, 0}, {2, 5}, {1, -1}};
         map.Attach(&level);
     }
-    void TearDown() override { DeleteMarkedPens(&level); }
+    void TearDown() override { DeleteMarkedPens(&level, surface.dc()); }
 
     static MapSidedef SideFacing(int sector) {
         MapSidedef side{};

@@ -32,7 +32,7 @@ protected:
         playerY = 50;
         drawCount = 1;
     }
-    void TearDown() override { DeleteMarkedPens(&level); }
+    void TearDown() override { DeleteMarkedPens(&level, surface.dc()); }
 
     std::vector<std::string> Wall(float x1, float y1, float x2, float y2, float ceiling = 128,
                                   float floor = 0) {
