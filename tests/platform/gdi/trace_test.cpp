@@ -4,6 +4,9 @@
 #include <cstdio>
 #include <fstream>
 #include <sstream>
+#include <string>
+
+#include <unistd.h>
 
 #include "platform/drawing_trace.h"
 #include "tests/platform/gdi/gdi_test_surface.h"
@@ -18,7 +21,8 @@ std::string ReadFile(const std::string& path) {
 }
 
 TEST(DrawingTrace, WritesEachDrawingCallOnOneLine) {
-    const std::string path = testing::TempDir() + "gdi_trace.txt";
+    // Named for the process: test processes run side by side.
+    const std::string path = testing::TempDir() + "gdi_trace_" + std::to_string(getpid()) + ".txt";
     TestSurface surface(16, 16);
     HPEN dotted = CreatePen(PS_DOT, 1, RGB(0x12, 0x34, 0x56));
     HBRUSH hatch = CreateHatchBrush(HS_CROSS, 0x404040);
