@@ -6,15 +6,13 @@
 
 namespace {
 
-class WalkTest : public testing::Test {
+class WalkTest : public RenderTest {
 protected:
+    WalkTest() : RenderTest(64, 64) {}
     void SetUp() override {
-        ResetView(&level);
-        InstallMarkedPens(&level);
-        level.dc = surface.dc();
+        RenderTest::SetUp();
         playerX = 10;
     }
-    void TearDown() override { DeleteMarkedPens(&level, surface.dc()); }
 
     // Subsector k gets one seg from vertex k, at x 1000 + k, so that the
     // trace tells which subsectors were drawn; its linedef is missing, so
@@ -67,8 +65,6 @@ protected:
     }
 
     TestMap map;
-    LevelView level{};
-    TestSurface surface{64, 64};
 };
 
 TEST_F(WalkTest, SideOfAVerticalPartition) {

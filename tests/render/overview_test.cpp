@@ -7,11 +7,12 @@
 
 namespace {
 
-class FrameTest : public testing::Test {
+class FrameTest : public RenderTest {
 protected:
+    FrameTest() : RenderTest(320, 240) {}
     void SetUp() override {
-        ResetView(&level);
-        InstallMarkedPens(&level);
+        RenderTest::SetUp();
+        level.dc = NULL;  // the frame sets it
         playerX = 50;
         playerY = 50;
         map.vertexes = {{100, 100}, {200, 100}, {150, 180}};
@@ -22,7 +23,6 @@ protected:
         map.subsectors = {{1, 0}};
         map.Attach(&level);
     }
-    void TearDown() override { DeleteMarkedPens(&level, surface.dc()); }
 
     static MapLinedef Linedef(int start, int end) {
         MapLinedef linedef{};
@@ -37,8 +37,6 @@ protected:
     }
 
     TestMap map;
-    LevelView level{};
-    TestSurface surface{320, 240};
 };
 
 TEST_F(FrameTest, StackingOrder) {

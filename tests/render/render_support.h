@@ -3,6 +3,8 @@
 // small maps built from records.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -71,6 +73,22 @@ MapNode Node(int x, int y, int dx, int dy, uint16_t right, uint16_t left);
 // (0, 0) facing angle 0, nothing counted, outline mode, unzoomed; scale 10
 // and offsets 0 (the identity transform), maxDepth 100, maxDraw 250.
 void ResetView(LevelView* level);
+
+// A fixture with a surface of the given size to draw on, the view reset,
+// marked pens installed and the level drawing into the surface.
+class RenderTest : public testing::Test {
+protected:
+    RenderTest(int width, int height) : surface(width, height) {}
+    void SetUp() override {
+        ResetView(&level);
+        InstallMarkedPens(&level);
+        level.dc = surface.dc();
+    }
+    void TearDown() override { DeleteMarkedPens(&level, surface.dc()); }
+
+    LevelView level{};
+    TestSurface surface;
+};
 
 // Lines of `lines` that begin with `prefix`.
 std::vector<std::string> Matching(const std::vector<std::string>& lines, const std::string& prefix);

@@ -10,12 +10,11 @@ namespace {
 // A wall from (100, 40) to (100, 60), 50 in front of a player at (50, 50):
 // a front sector 128 high, projecting to rows 73 and 727 of an 800 x 800
 // surface, and a back sector 64 high, to rows 237 and 563.
-class SubsectorTest : public testing::Test {
+class SubsectorTest : public RenderTest {
 protected:
+    SubsectorTest() : RenderTest(800, 800) {}
     void SetUp() override {
-        ResetView(&level);
-        InstallMarkedPens(&level);
-        level.dc = surface.dc();
+        RenderTest::SetUp();
         playerX = 50;
         playerY = 50;
         map.vertexes = {{100, 40}, {100, 60}};
@@ -33,7 +32,6 @@ protected:
         map.subsectors = {{1, 0}, {1, 1}, {4, 2}, {0, 0}, {2, 5}, {1, -1}};
         map.Attach(&level);
     }
-    void TearDown() override { DeleteMarkedPens(&level, surface.dc()); }
 
     static MapSidedef SideFacing(int sector) {
         MapSidedef side{};
@@ -52,8 +50,6 @@ protected:
     }
 
     TestMap map;
-    LevelView level{};
-    TestSurface surface{800, 800};
 };
 
 TEST_F(SubsectorTest, SegLineThenItsWallFromTheFrontSector) {

@@ -23,16 +23,15 @@ std::multiset<Segment> Segments(const std::vector<std::string>& lines) {
     return segments;
 }
 
-class ProjectWallTest : public testing::Test {
+class ProjectWallTest : public RenderTest {
 protected:
+    ProjectWallTest() : RenderTest(800, 800) {}
     void SetUp() override {
-        ResetView(&level);
-        InstallMarkedPens(&level);
+        RenderTest::SetUp();
         playerX = 50;
         playerY = 50;
         drawCount = 1;
     }
-    void TearDown() override { DeleteMarkedPens(&level, surface.dc()); }
 
     std::vector<std::string> Wall(float x1, float y1, float x2, float y2, float ceiling = 128,
                                   float floor = 0) {
@@ -42,8 +41,6 @@ protected:
         });
     }
 
-    LevelView level{};
-    TestSurface surface{800, 800};
 };
 
 // Player at (50, 50) facing +x, seg from (100, 40) to (100, 60): both ends
