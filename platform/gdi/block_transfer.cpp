@@ -56,7 +56,8 @@ void CopyScaled(const PixelSurface& dest, const PixelRect& target, const PixelSu
         const uint32_t* in = source.Row(int(sy));
         uint32_t* out = dest.Row(int(y));
         for (int64_t x = visible.left; x < visible.right; ++x) {
-            const int64_t sx = from.left + ((2 * (x - target.left) + 1) * fromWidth) / (2 * destWidth);
+            const int64_t sx =
+                from.left + ((2 * (x - target.left) + 1) * fromWidth) / (2 * destWidth);
             if (sx >= 0 && sx < source.width) out[x] = in[sx];
         }
     }
@@ -78,9 +79,9 @@ LONG GetBitmapBits(HBITMAP handle, LONG bytes, LPVOID bits) {
     Bitmap* bitmap = AsBitmap(handle);
     if (!bitmap || !bits) return 0;
     auto* out = static_cast<uint8_t*>(bits);
-    return LONG(ForEachImageRow(bitmap->surface, bytes, [&](const uint8_t* row, int64_t at, int64_t n) {
-        memcpy(out + at, row, size_t(n));
-    }));
+    return LONG(ForEachImageRow(
+        bitmap->surface, bytes,
+        [&](const uint8_t* row, int64_t at, int64_t n) { memcpy(out + at, row, size_t(n)); }));
 }
 
 // SRCCOPY only, sizes positive (no mirroring).
@@ -101,8 +102,9 @@ BOOL StretchBlt(HDC destHandle, int destX, int destY, int destWidth, int destHei
         CopyEqualSize(dest->bitmap->surface, target, source->bitmap->surface,
                       int64_t(sourceX) - destX, int64_t(sourceY) - destY);
     } else {
-        CopyScaled(dest->bitmap->surface, target, source->bitmap->surface,
-                   {sourceX, sourceY, int64_t(sourceX) + sourceWidth, int64_t(sourceY) + sourceHeight});
+        CopyScaled(
+            dest->bitmap->surface, target, source->bitmap->surface,
+            {sourceX, sourceY, int64_t(sourceX) + sourceWidth, int64_t(sourceY) + sourceHeight});
     }
     return TRUE;
 }

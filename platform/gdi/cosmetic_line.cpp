@@ -10,8 +10,8 @@ namespace {
 
 constexpr int kDotRun = 3;
 
-bool StartCosmeticWalk(const PixelSurface& surface, int x0, int y0, int x1, int y1,
-                       LineWalk* walk, PixelWalk* pixels) {
+bool StartCosmeticWalk(const PixelSurface& surface, int x0, int y0, int x1, int y1, LineWalk* walk,
+                       PixelWalk* pixels) {
     if (!MakeLineWalk(x0, y0, x1, y1, walk)) return false;
     return StartPixelWalk(surface, *walk, walk->length, pixels);
 }

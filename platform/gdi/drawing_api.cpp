@@ -24,17 +24,23 @@ constexpr uint8_t kHatchPatterns[6][8] = {
 };
 
 // A pen of width 0 or 1 is cosmetic: one pixel whatever its width says.
-int PenThickness(const Pen& pen) { return pen.width <= 1 ? 1 : pen.width; }
+int PenThickness(const Pen& pen) {
+    return pen.width <= 1 ? 1 : pen.width;
+}
 
 void FillWithBrush(const DeviceContext& dc, const PixelRect& rect) {
     const Brush& brush = *dc.brush;
     const PixelSurface& surface = dc.bitmap->surface;
     switch (brush.style) {
-        case BrushStyle::kSolid: FillSolid(surface, rect, brush.pixel); break;
-        case BrushStyle::kHatch:
-            FillPattern(surface, rect, kHatchPatterns[brush.hatch], brush.pixel, dc.backgroundPixel);
+        case BrushStyle::kSolid:
+            FillSolid(surface, rect, brush.pixel);
             break;
-        case BrushStyle::kNull: break;
+        case BrushStyle::kHatch:
+            FillPattern(surface, rect, kHatchPatterns[brush.hatch], brush.pixel,
+                        dc.backgroundPixel);
+            break;
+        case BrushStyle::kNull:
+            break;
     }
 }
 
@@ -67,7 +73,8 @@ BOOL LineTo(HDC handle, int x, int y) {
         case PenStyle::kDot:
             DrawDottedLine(surface, dc->x, dc->y, x, y, pen.pixel, dc->backgroundPixel);
             break;
-        case PenStyle::kNull: break;
+        case PenStyle::kNull:
+            break;
     }
     dc->x = x;
     dc->y = y;
@@ -94,9 +101,10 @@ BOOL Rectangle(HDC handle, int left, int top, int right, int bottom) {
     const int64_t thickness = PenThickness(pen);
     const int64_t grow = thickness / 2;
     const int64_t shrink = thickness - 1 - grow;
-    FillFrame(dc->bitmap->surface,
-              {figure.left - grow, figure.top - grow, figure.right + shrink, figure.bottom + shrink},
-              thickness, pen.pixel);
+    FillFrame(
+        dc->bitmap->surface,
+        {figure.left - grow, figure.top - grow, figure.right + shrink, figure.bottom + shrink},
+        thickness, pen.pixel);
     return TRUE;
 }
 

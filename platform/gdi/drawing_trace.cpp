@@ -20,9 +20,12 @@ namespace {
 
 const char* PenStyleName(PenStyle style) {
     switch (style) {
-        case PenStyle::kSolid: return "solid";
-        case PenStyle::kDot: return "dot";
-        case PenStyle::kNull: return "null";
+        case PenStyle::kSolid:
+            return "solid";
+        case PenStyle::kDot:
+            return "dot";
+        case PenStyle::kNull:
+            return "null";
     }
     return "?";
 }
@@ -40,7 +43,8 @@ void TraceSelection(const GdiObject* object) {
         case ObjectKind::kBrush: {
             auto* brush = static_cast<const Brush*>(object);
             if (brush->style == BrushStyle::kHatch) {
-                TraceLine("SelectObject brush hatch %d 0x%08X", brush->hatch, unsigned(brush->color));
+                TraceLine("SelectObject brush hatch %d 0x%08X", brush->hatch,
+                          unsigned(brush->color));
             } else {
                 TraceLine("SelectObject brush %s 0x%08X",
                           brush->style == BrushStyle::kSolid ? "solid" : "null",
@@ -53,8 +57,11 @@ void TraceSelection(const GdiObject* object) {
             TraceLine("SelectObject bitmap %d %d", bitmap->surface.width, bitmap->surface.height);
             break;
         }
-        case ObjectKind::kFont: TraceLine("SelectObject font system"); break;
-        case ObjectKind::kDeviceContext: break;
+        case ObjectKind::kFont:
+            TraceLine("SelectObject font system");
+            break;
+        case ObjectKind::kDeviceContext:
+            break;
     }
 }
 
@@ -70,8 +77,8 @@ void TraceText(const char* text, int64_t length, const RECT& rect, UINT format) 
             fputc(c, traceFile);
         }
     }
-    TraceLine("\" %d %d %d %d %u", int(rect.left), int(rect.top), int(rect.right),
-              int(rect.bottom), format);
+    TraceLine("\" %d %d %d %d %u", int(rect.left), int(rect.top), int(rect.right), int(rect.bottom),
+              format);
 }
 
 }  // namespace gdi

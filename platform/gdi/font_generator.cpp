@@ -21,7 +21,9 @@ constexpr int kHeight = 16;
 
 // The bytes shown as characters: printable ASCII and Latin-1's upper half,
 // which the ANSI code page shares with Unicode.
-bool IsCharacterByte(int byte) { return (byte >= 0x20 && byte < 0x7F) || byte >= 0xA0; }
+bool IsCharacterByte(int byte) {
+    return (byte >= 0x20 && byte < 0x7F) || byte >= 0xA0;
+}
 
 bool ReadFont(const char* path, std::vector<uint8_t>* glyphs, std::map<int, int>* glyphOf) {
     std::ifstream in(path, std::ios::binary);
@@ -94,7 +96,8 @@ int main(int argc, char** argv) {
         const bool shown = IsCharacterByte(byte) && found != glyphOf.end();
         const uint8_t* rows = &glyphs[size_t(shown ? found->second : glyphOf['?']) * kHeight];
         fprintf(out, "    {");
-        for (int row = 0; row < kHeight; ++row) fprintf(out, "%s0x%02X", row ? ", " : "", rows[row]);
+        for (int row = 0; row < kHeight; ++row)
+            fprintf(out, "%s0x%02X", row ? ", " : "", rows[row]);
         fprintf(out, "},  // 0x%02X\n", byte);
     }
     fprintf(out, "};\n\n}  // namespace gdi\n");

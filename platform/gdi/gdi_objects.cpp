@@ -39,10 +39,14 @@ Pen* StockPen(int index) {
     static Pen* const white = MakeStockPen(PenStyle::kSolid, kWhite);
     static Pen* const none = MakeStockPen(PenStyle::kNull, kBlack);
     switch (index) {
-        case BLACK_PEN: return black;
-        case WHITE_PEN: return white;
-        case NULL_PEN: return none;
-        default: return nullptr;
+        case BLACK_PEN:
+            return black;
+        case WHITE_PEN:
+            return white;
+        case NULL_PEN:
+            return none;
+        default:
+            return nullptr;
     }
 }
 
@@ -51,10 +55,14 @@ Brush* StockBrush(int index) {
     static Brush* const black = MakeStockBrush(BrushStyle::kSolid, kBlack);
     static Brush* const none = MakeStockBrush(BrushStyle::kNull, kBlack);
     switch (index) {
-        case WHITE_BRUSH: return white;
-        case BLACK_BRUSH: return black;
-        case NULL_BRUSH: return none;
-        default: return nullptr;
+        case WHITE_BRUSH:
+            return white;
+        case BLACK_BRUSH:
+            return black;
+        case NULL_BRUSH:
+            return none;
+        default:
+            return nullptr;
     }
 }
 
@@ -82,8 +90,9 @@ DeviceContext* NewDeviceContext() {
     dc->font = SystemFont();
     dc->textPixel = PixelFromColor(kBlack);
     dc->backgroundPixel = PixelFromColor(kWhite);
-    for (GdiObject* held : {static_cast<GdiObject*>(dc->pen), static_cast<GdiObject*>(dc->brush),
-                            static_cast<GdiObject*>(dc->bitmap), static_cast<GdiObject*>(dc->font)}) {
+    for (GdiObject* held :
+         {static_cast<GdiObject*>(dc->pen), static_cast<GdiObject*>(dc->brush),
+          static_cast<GdiObject*>(dc->bitmap), static_cast<GdiObject*>(dc->font)}) {
         ++held->selections;
     }
     CountObject();
@@ -99,8 +108,14 @@ void DestroyDeviceContext(DeviceContext* dc) {
     UncountObject();
 }
 
-void CountObject() { ++liveObjects; }
-void UncountObject() { --liveObjects; }
-DWORD LiveObjectCount() { return liveObjects; }
+void CountObject() {
+    ++liveObjects;
+}
+void UncountObject() {
+    --liveObjects;
+}
+DWORD LiveObjectCount() {
+    return liveObjects;
+}
 
 }  // namespace gdi

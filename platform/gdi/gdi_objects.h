@@ -76,7 +76,9 @@ Object* As(const void* handle, ObjectKind kind) {
 inline DeviceContext* AsDeviceContext(HDC dc) {
     return As<DeviceContext>(dc, ObjectKind::kDeviceContext);
 }
-inline Bitmap* AsBitmap(HBITMAP bitmap) { return As<Bitmap>(bitmap, ObjectKind::kBitmap); }
+inline Bitmap* AsBitmap(HBITMAP bitmap) {
+    return As<Bitmap>(bitmap, ObjectKind::kBitmap);
+}
 
 template <class Handle>
 Handle ToHandle(GdiObject* object) {

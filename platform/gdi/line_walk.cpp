@@ -17,7 +17,9 @@ Wide FloorDiv(Wide numerator, Wide divisor) {
     return quotient;
 }
 
-Wide CeilDiv(Wide numerator, Wide divisor) { return -FloorDiv(-numerator, divisor); }
+Wide CeilDiv(Wide numerator, Wide divisor) {
+    return -FloorDiv(-numerator, divisor);
+}
 
 }  // namespace
 
@@ -69,10 +71,10 @@ bool ClipLineWalk(const LineWalk& walk, int64_t stepEnd, int64_t majorSize, int6
         low = std::max(low, Wide(walk.majorStart - majorSize + 1));
         high = std::min(high, Wide(walk.majorStart));
     }
-    const Wide offsetLow = walk.minorSign > 0 ? Wide(minorLow) - walk.minorStart
-                                              : Wide(walk.minorStart) - minorHigh;
-    const Wide offsetHigh = walk.minorSign > 0 ? Wide(minorHigh) - walk.minorStart
-                                               : Wide(walk.minorStart) - minorLow;
+    const Wide offsetLow =
+        walk.minorSign > 0 ? Wide(minorLow) - walk.minorStart : Wide(walk.minorStart) - minorHigh;
+    const Wide offsetHigh =
+        walk.minorSign > 0 ? Wide(minorHigh) - walk.minorStart : Wide(walk.minorStart) - minorLow;
     if (rise == 0) {
         if (offsetLow > 0 || offsetHigh < 0) return false;
     } else {

@@ -11,7 +11,9 @@ namespace {
 constexpr int kWidestPen = 3;
 const HANDLE kCurrentProcess = reinterpret_cast<HANDLE>(intptr_t(-1));
 
-GdiObject* AsObject(HGDIOBJ handle) { return static_cast<GdiObject*>(handle); }
+GdiObject* AsObject(HGDIOBJ handle) {
+    return static_cast<GdiObject*>(handle);
+}
 
 // Returns the previous object as a GdiObject, the type every handle is made from.
 template <class Object>
@@ -61,11 +63,20 @@ BOOL DeleteObject(HGDIOBJ handle) {
     if (object->stock) return TRUE;
     if (object->selections > 0) return FALSE;
     switch (object->kind) {
-        case ObjectKind::kPen: delete static_cast<Pen*>(object); break;
-        case ObjectKind::kBrush: delete static_cast<Brush*>(object); break;
-        case ObjectKind::kBitmap: delete static_cast<Bitmap*>(object); break;
-        case ObjectKind::kFont: delete static_cast<Font*>(object); break;
-        case ObjectKind::kDeviceContext: break;
+        case ObjectKind::kPen:
+            delete static_cast<Pen*>(object);
+            break;
+        case ObjectKind::kBrush:
+            delete static_cast<Brush*>(object);
+            break;
+        case ObjectKind::kBitmap:
+            delete static_cast<Bitmap*>(object);
+            break;
+        case ObjectKind::kFont:
+            delete static_cast<Font*>(object);
+            break;
+        case ObjectKind::kDeviceContext:
+            break;
     }
     UncountObject();
     return TRUE;
@@ -77,9 +88,12 @@ HGDIOBJ SelectObject(HDC handle, HGDIOBJ objectHandle) {
     if (!dc || !object) return nullptr;
     if (TraceOn()) TraceSelection(object);
     switch (object->kind) {
-        case ObjectKind::kPen: return Swap(dc->pen, static_cast<Pen*>(object));
-        case ObjectKind::kBrush: return Swap(dc->brush, static_cast<Brush*>(object));
-        case ObjectKind::kFont: return Swap(dc->font, static_cast<Font*>(object));
+        case ObjectKind::kPen:
+            return Swap(dc->pen, static_cast<Pen*>(object));
+        case ObjectKind::kBrush:
+            return Swap(dc->brush, static_cast<Brush*>(object));
+        case ObjectKind::kFont:
+            return Swap(dc->font, static_cast<Font*>(object));
         case ObjectKind::kBitmap: {
             auto* bitmap = static_cast<Bitmap*>(object);
             // A bitmap other than the stock one lives in one device context at a time.
@@ -88,7 +102,8 @@ HGDIOBJ SelectObject(HDC handle, HGDIOBJ objectHandle) {
             }
             return Swap(dc->bitmap, bitmap);
         }
-        case ObjectKind::kDeviceContext: return nullptr;
+        case ObjectKind::kDeviceContext:
+            return nullptr;
     }
     return nullptr;
 }
@@ -107,7 +122,9 @@ HBITMAP CreateCompatibleBitmap(HDC, int width, int height) {
 
 // Every device context here draws into memory: a memory device context
 // compatible with any of them, or with the screen (null), is the same.
-HDC CreateCompatibleDC(HDC) { return ToHandle<HDC>(NewDeviceContext()); }
+HDC CreateCompatibleDC(HDC) {
+    return ToHandle<HDC>(NewDeviceContext());
+}
 
 BOOL DeleteDC(HDC handle) {
     DeviceContext* dc = AsDeviceContext(handle);
@@ -116,7 +133,9 @@ BOOL DeleteDC(HDC handle) {
     return TRUE;
 }
 
-HANDLE GetCurrentProcess() { return kCurrentProcess; }
+HANDLE GetCurrentProcess() {
+    return kCurrentProcess;
+}
 
 DWORD GetGuiResources(HANDLE process, DWORD flags) {
     return process == kCurrentProcess && flags == GR_GDIOBJECTS ? LiveObjectCount() : 0;

@@ -11,7 +11,9 @@ namespace gdi {
 
 extern FILE* traceFile;
 
-inline bool TraceOn() { return traceFile != nullptr; }
+inline bool TraceOn() {
+    return traceFile != nullptr;
+}
 
 void TraceLine(const char* format, ...) __attribute__((format(printf, 1, 2)));
 

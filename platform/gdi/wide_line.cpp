@@ -20,8 +20,10 @@ int64_t RunAcrossBand(const LineWalk& walk, int width) {
     return int64_t(std::floor(width * std::sqrt(length * length + rise * rise) / length + 0.5));
 }
 
-// The digital disk of the pen at a line's end: at widths up to 3 every pixel
-// of the width x width square has its centre within the pen's radius.
+// The pen's round tip at a line's end, as pixels: the pixels whose centres lie
+// within width / 2 of the end (taken at the pixel's top-left corner for an
+// even width, where the band's runs are centred too). Up to width 3 that is
+// the whole width x width square and nothing outside it.
 void StampEnd(const PixelSurface& surface, int64_t x, int64_t y, int width, uint32_t pixel) {
     const int64_t left = x - width / 2;
     const int64_t top = y - width / 2;

@@ -1,5 +1,5 @@
-// Lines of a pen 2 or 3 pixels wide: a band centred on the line, with round
-// ends that also make the joins of connected lines round.
+// Lines of a pen 2 or 3 pixels wide: a band centred on the line, both ends
+// included, with round ends that also make the joins of connected lines round.
 #pragma once
 
 #include <cstdint>

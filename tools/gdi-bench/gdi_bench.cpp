@@ -24,7 +24,9 @@ struct Line {
 };
 
 // The overview transform in single precision, in its order: product, sum, quotient.
-int Place(int16_t c, float offset, float scale) { return int((float(c) * scale + offset * scale) / 10.0f); }
+int Place(int16_t c, float offset, float scale) {
+    return int((float(c) * scale + offset * scale) / 10.0f);
+}
 
 Line PlaceLine(const MapVertex& a, const MapVertex& b, const MapViewDefaults& view) {
     return {Place(a.x, view.offsetX, view.scale), Place(a.y, view.offsetY, view.scale),
@@ -40,7 +42,8 @@ std::vector<Line> MapLines(const LevelView& level, const MapViewDefaults& view) 
     }
     for (int i = 0; i < level.numSegs; ++i) {
         const MapSeg& seg = level.segs[i];
-        lines.push_back(PlaceLine(level.vertexes[seg.startVertex], level.vertexes[seg.endVertex], view));
+        lines.push_back(
+            PlaceLine(level.vertexes[seg.startVertex], level.vertexes[seg.endVertex], view));
     }
     return lines;
 }
@@ -95,7 +98,8 @@ int main(int argc, char** argv) {
         HPEN handle = CreatePen(pen.style, pen.width, RGB(200, 40, 90));
         SelectObject(dc, handle);
         const double ns = BestNanoseconds(repeats, [&] { DrawLines(dc, lines); });
-        printf("  pen %-8s %8.1f ns/line %9.3f ms for all\n", pen.name, ns / double(lines.size()), ns / 1e6);
+        printf("  pen %-8s %8.1f ns/line %9.3f ms for all\n", pen.name, ns / double(lines.size()),
+               ns / 1e6);
         SelectObject(dc, previousPen);
         DeleteObject(handle);
     }
@@ -114,7 +118,8 @@ int main(int argc, char** argv) {
 
     const double clear = BestNanoseconds(repeats, [&] { Rectangle(dc, 0, 0, kWidth, kHeight); });
     const double bytes = double(kWidth) * kHeight * 4;
-    printf("Rectangle clearing %dx%d: %.3f ms (%.1f GB/s)\n", kWidth, kHeight, clear / 1e6, bytes / clear);
+    printf("Rectangle clearing %dx%d: %.3f ms (%.1f GB/s)\n", kWidth, kHeight, clear / 1e6,
+           bytes / clear);
 
     const double far = BestNanoseconds(repeats, [&] {
         MoveToEx(dc, -1000000000, 500, NULL);

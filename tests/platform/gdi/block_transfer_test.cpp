@@ -8,8 +8,8 @@ namespace {
 
 TEST(BitmapBits, RoundTripKeepsBlueGreenRedOrderAgainstCOLORREF) {
     TestSurface surface(3, 2, 0);
-    const uint8_t upload[24] = {1, 2, 3, 0, 4, 5, 6, 0, 7, 8, 9, 0, 10, 11, 12, 0, 13, 14, 15, 0,
-                                16, 17, 18, 0};
+    const uint8_t upload[24] = {1,  2,  3,  0, 4,  5,  6,  0, 7,  8,  9,  0,
+                                10, 11, 12, 0, 13, 14, 15, 0, 16, 17, 18, 0};
     EXPECT_EQ(SetBitmapBits(surface.bitmap, sizeof upload, upload), 24);
     // Byte order blue, green, red: the first pixel reads 0x00030201.
     EXPECT_EQ(surface.At(0, 0), 0x030201u);
@@ -22,8 +22,8 @@ TEST(BitmapBits, RoundTripKeepsBlueGreenRedOrderAgainstCOLORREF) {
 
     uint8_t back[24] = {};
     EXPECT_EQ(GetBitmapBits(surface.bitmap, sizeof back, back), 24);
-    const uint8_t expected[24] = {1, 2, 3, 0, 0x33, 0x22, 0x11, 0, 7, 8, 9, 0, 10, 11, 12, 0,
-                                  13, 14, 15, 0, 16, 17, 18, 0};
+    const uint8_t expected[24] = {1,  2,  3,  0, 0x33, 0x22, 0x11, 0, 7,  8,  9,  0,
+                                  10, 11, 12, 0, 13,   14,   15,   0, 16, 17, 18, 0};
     EXPECT_EQ(memcmp(back, expected, 24), 0);
 
     // Short counts copy that many bytes, long ones stop at the bitmap's size.

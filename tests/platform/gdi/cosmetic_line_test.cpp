@@ -48,8 +48,8 @@ std::vector<Segment> RandomSegments(int count, int low, int high, unsigned seed)
     std::uniform_int_distribution<int> coordinate(low, high);
     std::vector<Segment> segments;
     for (int i = 0; i < count; ++i) {
-        segments.push_back({coordinate(random), coordinate(random), coordinate(random),
-                            coordinate(random)});
+        segments.push_back(
+            {coordinate(random), coordinate(random), coordinate(random), coordinate(random)});
     }
     return segments;
 }
@@ -143,7 +143,8 @@ TEST(CosmeticLine, EndsABillionPixelsAwayStayExact) {
         // And one through the bitmap: its middle is (30, 20).
         const Segment aimed{s.x0 / 2, s.y0 / 2, 60 - s.x0 / 2, 40 - s.y0 / 2};
         for (const Segment& line : {s, aimed}) {
-            EXPECT_EQ(Drawn(line, 64, 48), ReferenceLine(line.x0, line.y0, line.x1, line.y1, 64, 48))
+            EXPECT_EQ(Drawn(line, 64, 48),
+                      ReferenceLine(line.x0, line.y0, line.x1, line.y1, 64, 48))
                 << line.x0 << "," << line.y0 << " -> " << line.x1 << "," << line.y1;
         }
     }
@@ -172,7 +173,8 @@ TEST(DottedLine, ThreeOnThreeInTheBackgroundColourFromTheUnclippedStart) {
         for (int y = 0; y < 30; ++y) {
             for (int x = 0; x < 40; ++x) {
                 ASSERT_EQ(clipped.At(x, y), whole.At(x + 200, y + 200))
-                    << s.x0 << "," << s.y0 << " -> " << s.x1 << "," << s.y1 << " at " << x << "," << y;
+                    << s.x0 << "," << s.y0 << " -> " << s.x1 << "," << s.y1 << " at " << x << ","
+                    << y;
             }
         }
         SelectObject(whole.dc, previous);

@@ -23,7 +23,9 @@ uint32_t TestSurface::At(int x, int y) const {
     return BitmapPixels(bitmap, nullptr, nullptr)[size_t(y) * width + x];
 }
 
-PixelSet TestSurface::Changed() const { return ChangedIn(0, 0, width, height); }
+PixelSet TestSurface::Changed() const {
+    return ChangedIn(0, 0, width, height);
+}
 
 PixelSet TestSurface::ChangedIn(int left, int top, int windowWidth, int windowHeight) const {
     PixelSet changed;

@@ -5,7 +5,9 @@
 
 namespace {
 
-DWORD LiveObjects() { return GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS); }
+DWORD LiveObjects() {
+    return GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+}
 
 TEST(DeviceContext, FreshOneHoldsTheStockDefaults) {
     HDC dc = CreateCompatibleDC(nullptr);

@@ -1,12 +1,11 @@
 // The drawing trace: one line per call, in its fixed format.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <string>
-
-#include <unistd.h>
 
 #include "platform/drawing_trace.h"
 #include "tests/platform/gdi/gdi_test_surface.h"
