@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 
@@ -25,6 +26,7 @@ struct Borders {
     int right = 0;
 
     bool Empty() const { return top == 0 && left == 0 && bottom == 0 && right == 0; }
+    bool operator==(const Borders&) const = default;
 };
 
 class SdlBackend final : public WindowBackend {
@@ -61,12 +63,15 @@ public:
     }
 
     void ApplyStyle(DWORD style) override {
-        SDL_SetWindowBordered(window_, HasFrame(style) ? SDL_TRUE : SDL_FALSE);
+        const bool framed = HasFrame(style);
+        // Sizing first: a window manager draws the frame to fit it.
         SDL_SetWindowResizable(window_, (style & kSizingBorderStyle) ? SDL_TRUE : SDL_FALSE);
+        SDL_SetWindowBordered(window_, framed ? SDL_TRUE : SDL_FALSE);
+        AwaitFrame(framed);
     }
 
-    void Place(DWORD style, int x, int y, int width, int height, bool topmost) override {
-        const Borders borders = FrameBorders(style);
+    void Place(DWORD, int x, int y, int width, int height, bool topmost) override {
+        const Borders borders = FrameBorders();
         SDL_SetWindowAlwaysOnTop(window_, topmost ? SDL_TRUE : SDL_FALSE);
         SDL_SetWindowSize(window_, std::max(width - borders.left - borders.right, 1),
                           std::max(height - borders.top - borders.bottom, 1));
@@ -74,8 +79,8 @@ public:
         SDL_SetWindowPosition(window_, x + borders.left, y + borders.top);
     }
 
-    RECT WindowRect(DWORD style) override {
-        const Borders borders = FrameBorders(style);
+    RECT WindowRect(DWORD) override {
+        const Borders borders = FrameBorders();
         int x = 0;
         int y = 0;
         int width = 0;
@@ -131,22 +136,41 @@ private:
                 surface->pitch / 4};
     }
 
-    // The window manager reports the frame a little after it changes; until
-    // it does, a framed window keeps the last frame it had.
-    Borders FrameBorders(DWORD style) {
-        if (!HasFrame(style)) return {};
+    // The frame as the window manager last reported it; SDL places windows
+    // by the same figures.
+    Borders FrameBorders() {
         Borders borders;
         SDL_GetWindowBordersSize(window_, &borders.top, &borders.left, &borders.bottom,
                                  &borders.right);
-        if (borders.Empty()) return lastFrame_;
-        lastFrame_ = borders;
         return borders;
+    }
+
+    // The window manager adds or removes the frame a moment after the style
+    // changes, sometimes in steps. Placing the window before the frame
+    // settled would place it by the old one, so wait until the frame fits
+    // the style and has held still for a while; without a window manager
+    // nothing comes and the wait runs out.
+    void AwaitFrame(bool framed) {
+        using Clock = std::chrono::steady_clock;
+        constexpr auto kSettled = std::chrono::milliseconds(50);
+        const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(500);
+        Borders last = FrameBorders();
+        Clock::time_point lastChange = Clock::now();
+        while (Clock::now() < deadline) {
+            SDL_Delay(1);
+            SDL_PumpEvents();
+            const Borders now = FrameBorders();
+            if (!(now == last)) {
+                last = now;
+                lastChange = Clock::now();
+            }
+            if (now.Empty() != framed && Clock::now() - lastChange >= kSettled) return;
+        }
     }
 
     SDL_Window* window_;
     SDL_Surface* staging_ = nullptr;
     bool useStaging_ = false;
-    Borders lastFrame_;
 };
 
 }  // namespace
