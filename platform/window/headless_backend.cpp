@@ -9,8 +9,7 @@ namespace {
 // Without a screen there is no frame: the window is its client area.
 class HeadlessBackend final : public WindowBackend {
 public:
-    HeadlessBackend(int clientWidth, int clientHeight)
-        : monitor_{0, 0, clientWidth, clientHeight} {
+    HeadlessBackend(int clientWidth, int clientHeight) : monitor_{0, 0, clientWidth, clientHeight} {
         Resize(clientWidth, clientHeight);
     }
 

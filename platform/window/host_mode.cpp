@@ -31,8 +31,8 @@ bool IsHeadless() {
     return headless.on;
 }
 
-std::unique_ptr<WindowBackend> MakeBackend(HostWindow* owner, const char* title, DWORD style,
-                                           int x, int y, int width, int height) {
+std::unique_ptr<WindowBackend> MakeBackend(HostWindow* owner, const char* title, DWORD style, int x,
+                                           int y, int width, int height) {
     if (headless.on) return MakeHeadlessBackend(headless.clientWidth, headless.clientHeight);
     return MakeSdlBackend(owner, title, style, x, y, width, height);
 }

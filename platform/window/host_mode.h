@@ -14,8 +14,8 @@ bool IsHeadless();
 
 // The backend for a new window in the current mode; null when the host
 // cannot make one. x, y, width and height may be CW_USEDEFAULT.
-std::unique_ptr<WindowBackend> MakeBackend(HostWindow* owner, const char* title, DWORD style,
-                                           int x, int y, int width, int height);
+std::unique_ptr<WindowBackend> MakeBackend(HostWindow* owner, const char* title, DWORD style, int x,
+                                           int y, int width, int height);
 
 // Turns waiting host events into messages: input is posted, size changes
 // and close requests are sent to the window procedure at once.

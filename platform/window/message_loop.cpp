@@ -52,8 +52,8 @@ bool TakeDueTimer(MSG* message) {
     const auto [window, timer] = EarliestTimer();
     const Clock::time_point now = Clock::now();
     if (timer == nullptr || timer->due > now) return false;
-    *message = MakeMessage(window->handle, WM_TIMER, timer->id,
-                           reinterpret_cast<LPARAM>(timer->callback));
+    *message =
+        MakeMessage(window->handle, WM_TIMER, timer->id, reinterpret_cast<LPARAM>(timer->callback));
     // The timer keeps its own beat, and one tick stands for every beat that
     // passed while the thread was busy: a slow frame lowers the rate
     // instead of queueing ticks.
@@ -133,7 +133,8 @@ UINT_PTR SetTimer(HWND handle, UINT_PTR id, UINT milliseconds, TIMERPROC callbac
     if (window == nullptr) return 0;
     // Windows raises a shorter period to its 10 ms minimum.
     constexpr UINT kMinimumPeriodMs = 10;
-    const Clock::duration period = std::chrono::milliseconds(std::max(milliseconds, kMinimumPeriodMs));
+    const Clock::duration period =
+        std::chrono::milliseconds(std::max(milliseconds, kMinimumPeriodMs));
     const Timer timer{id, period, Clock::now() + period, callback};
     for (Timer& existing : window->timers) {
         if (existing.id == id) {

@@ -91,9 +91,7 @@ public:
                 y + height + borders.bottom};
     }
 
-    void ClientSize(int* width, int* height) override {
-        SDL_GetWindowSize(window_, width, height);
-    }
+    void ClientSize(int* width, int* height) override { SDL_GetWindowSize(window_, width, height); }
 
     MonitorArea Monitor() override {
         const int display = std::max(SDL_GetWindowDisplayIndex(window_), 0);
@@ -206,8 +204,8 @@ std::unique_ptr<WindowBackend> MakeSdlBackend(HostWindow* owner, const char* tit
     if (!(style & WS_VISIBLE)) flags |= SDL_WINDOW_HIDDEN;
     if (!HasFrame(style)) flags |= SDL_WINDOW_BORDERLESS;
     if (style & kSizingBorderStyle) flags |= SDL_WINDOW_RESIZABLE;
-    SDL_Window* window = SDL_CreateWindow(title != nullptr ? title : "", x, y,
-                                          std::max(width, 1), std::max(height, 1), flags);
+    SDL_Window* window = SDL_CreateWindow(title != nullptr ? title : "", x, y, std::max(width, 1),
+                                          std::max(height, 1), flags);
     if (window == nullptr) {
         std::fprintf(stderr, "CreateWindowExA: %s\n", SDL_GetError());
         return nullptr;

@@ -80,8 +80,7 @@ void WaitForSdlEvents(std::optional<Clock::time_point> deadline) {
     if (remaining <= Clock::duration::zero()) return;
     // Round up, so that the wait never ends just before the deadline and
     // spins through a few empty turns of the loop.
-    const auto milliseconds =
-        std::chrono::ceil<std::chrono::milliseconds>(remaining).count();
+    const auto milliseconds = std::chrono::ceil<std::chrono::milliseconds>(remaining).count();
     SDL_WaitEventTimeout(nullptr, static_cast<int>(std::min<long long>(milliseconds, 1 << 30)));
 }
 

@@ -9,7 +9,7 @@
 namespace window {
 
 // Style bits the host reads to decide on the frame.
-constexpr DWORD kCaptionStyle = 0x00C00000;    // WS_CAPTION: title bar and border
+constexpr DWORD kCaptionStyle = 0x00C00000;       // WS_CAPTION: title bar and border
 constexpr DWORD kSizingBorderStyle = 0x00040000;  // WS_THICKFRAME
 
 inline bool HasFrame(DWORD style) {

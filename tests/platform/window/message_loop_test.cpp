@@ -26,9 +26,9 @@ TEST_F(RecordingWindowTest, CreationRefusedByTheProcedureDestroysTheWindow) {
 }
 
 TEST_F(RecordingWindowTest, UnknownClassCreatesNothing) {
-    EXPECT_EQ(CreateWindowExA(0, "NoSuchClass", "", 0, 0, 0, 10, 10, nullptr, nullptr, nullptr,
-                              nullptr),
-              nullptr);
+    EXPECT_EQ(
+        CreateWindowExA(0, "NoSuchClass", "", 0, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr),
+        nullptr);
     EXPECT_TRUE(recorded.empty());
 }
 
@@ -95,7 +95,8 @@ TEST_F(RecordingWindowTest, TimerTicksAtItsPeriodAndASlowThreadGetsOneTick) {
     // next three over more than a period.
     std::this_thread::sleep_for(200ms);
     const Clock::time_point resumed = Clock::now();
-    for (int tick = 0; tick < 3; ++tick) EXPECT_EQ(NextMessage().message, static_cast<UINT>(WM_TIMER));
+    for (int tick = 0; tick < 3; ++tick)
+        EXPECT_EQ(NextMessage().message, static_cast<UINT>(WM_TIMER));
     EXPECT_GE(Clock::now() - resumed, 20ms);
 }
 

@@ -135,8 +135,8 @@ TEST_F(RecordingWindowTest, EraseRequestReachesTheProcedureAtBeginPaint) {
 TEST(MessageBoxTest, WithoutAScreenTheTextGoesToStandardErrorAndTheAnswerIsOk) {
     UseHeadlessWindows(10, 10);
     testing::internal::CaptureStderr();
-    const int answer = MessageBoxA(nullptr, "Program requires Windows NT!", "Vellumtarn",
-                                   MB_ICONERROR);
+    const int answer =
+        MessageBoxA(nullptr, "Program requires Windows NT!", "Vellumtarn", MB_ICONERROR);
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "Vellumtarn: Program requires Windows NT!\n");
     EXPECT_EQ(answer, 1);
 }
