@@ -31,6 +31,8 @@ struct HostWindow {
     int clientWidth = -1;
     int clientHeight = -1;
     bool visible = false;
+    // A minimised window has no client area to paint.
+    bool minimized = false;
     bool invalid = false;
     bool erasePending = false;
     bool topmost = false;

@@ -30,7 +30,7 @@ MSG MakeMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 
 HostWindow* WindowToPaint() {
     for (const std::unique_ptr<HostWindow>& window : Windows()) {
-        if (window->visible && window->invalid) return window.get();
+        if (window->visible && !window->minimized && window->invalid) return window.get();
     }
     return nullptr;
 }

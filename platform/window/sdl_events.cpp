@@ -38,6 +38,13 @@ void HandleWindowEvent(const SDL_WindowEvent& event) {
             window->invalid = true;
             window->erasePending = true;
             break;
+        case SDL_WINDOWEVENT_MINIMIZED:
+            window->minimized = true;
+            break;
+        case SDL_WINDOWEVENT_RESTORED:
+        case SDL_WINDOWEVENT_MAXIMIZED:
+            window->minimized = false;
+            break;
         case SDL_WINDOWEVENT_CLOSE:
             window->procedure(window->handle, WM_CLOSE, 0, 0);
             break;

@@ -1,5 +1,3 @@
-#include <algorithm>
-#include <cstring>
 #include <map>
 
 #include "platform/window/host_window.h"
