@@ -43,8 +43,4 @@ constexpr uint32_t PixelFromColor(COLORREF color) {
     return ((color & 0xFFu) << 16) | (color & 0xFF00u) | ((color >> 16) & 0xFFu);
 }
 
-constexpr COLORREF ColorFromPixel(uint32_t pixel) {
-    return ((pixel & 0xFFu) << 16) | (pixel & 0xFF00u) | ((pixel >> 16) & 0xFFu);
-}
-
 }  // namespace gdi
