@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <fstream>
 
+#include <unistd.h>
+
 #include "platform/drawing_trace.h"
 
 TestSurface::TestSurface(int width, int height)
@@ -28,7 +30,9 @@ TestSurface::~TestSurface() {
 }
 
 std::vector<std::string> TestSurface::Trace(const std::function<void()>& draw) {
-    const std::string path = testing::TempDir() + "render_trace.txt";
+    // Test cases run as processes side by side: one trace file per process.
+    const std::string path =
+        testing::TempDir() + "render_trace_" + std::to_string(getpid()) + ".txt";
     EXPECT_TRUE(StartDrawingTrace(path.c_str()));
     draw();
     StopDrawingTrace();

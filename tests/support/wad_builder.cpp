@@ -6,6 +6,8 @@
 #include <cstring>
 #include <fstream>
 
+#include <unistd.h>
+
 namespace {
 
 void PutI32(std::vector<uint8_t>& out, int32_t value) {
@@ -74,8 +76,10 @@ std::vector<TestLump> StandardMapLumps(const std::string& mapName, int records) 
 
 std::string WriteTempFile(const std::string& stem, const std::vector<uint8_t>& bytes) {
     static std::atomic<int> serial{0};
+    // CTest runs each test case as a process of its own, side by side: the
+    // process id keeps their files apart.
     std::string path = testing::TempDir() + "vellumtarn_" + stem + "_" +
-                       std::to_string(serial++) + ".wad";
+                       std::to_string(getpid()) + "_" + std::to_string(serial++) + ".wad";
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
     file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     return path;
