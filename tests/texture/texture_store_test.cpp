@@ -1,3 +1,5 @@
+#include "texture/texture_store.h"
+
 #include <gtest/gtest.h>
 #include <stdlib.h>
 #include <unistd.h>
@@ -8,7 +10,6 @@
 #include <string>
 #include <vector>
 
-#include "texture/texture_store.h"
 #include "wad/level_view.h"
 
 namespace {
@@ -19,7 +20,9 @@ uint32_t* const staticArea = textureStore;
 constexpr uint32_t kWhite = 0xFFFFFFFF;
 constexpr uint32_t kBlack = 0;
 
-uint32_t BoardPixel(const uint32_t* store, int row, int column) { return store[row * 512 + column]; }
+uint32_t BoardPixel(const uint32_t* store, int row, int column) {
+    return store[row * 512 + column];
+}
 
 // A 54-byte header holding only the width and height, then the pixel bytes.
 std::vector<uint8_t> BitmapFile(int32_t width, int32_t height, const std::vector<uint8_t>& pixels) {
@@ -94,7 +97,8 @@ TEST_F(TextureStoreTest, ConversionReversesEachPixelAndAddsAZeroByte) {
 TEST_F(TextureStoreTest, MissingFileWritesTheErrorLineAndKeepsTheCheckerboard) {
     testing::internal::CaptureStderr();
     LoadTextureImage(&width, &height);
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "Unable to write file: No such file or directory\n");
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "Unable to write file: No such file or directory\n");
     EXPECT_EQ(width, -7);
     EXPECT_EQ(height, -7);
     ExpectCheckerboardKept();
@@ -126,12 +130,12 @@ TEST_F(TextureStoreTest, ZeroHeaderGivesAnEmptyImageAndReadsNothing) {
 
 TEST_F(TextureStoreTest, HeaderOutsideTheStaticAreaIsRefusedWithoutReading) {
     const int32_t refused[][2] = {
-        {2049, 2048},         // one row more than the area holds
-        {-1, 4},              // negative width
-        {4, -1},              // negative height
-        {-2, -2},             // a positive product from two negatives
-        {65536, 65536},       // the 32-bit byte count wraps to 0
-        {0x40000000, 0x40},   // the 32-bit byte count wraps to 0 as well
+        {2049, 2048},        // one row more than the area holds
+        {-1, 4},             // negative width
+        {4, -1},             // negative height
+        {-2, -2},            // a positive product from two negatives
+        {65536, 65536},      // the 32-bit byte count wraps to 0
+        {0x40000000, 0x40},  // the 32-bit byte count wraps to 0 as well
     };
     for (const auto& size : refused) {
         SCOPED_TRACE(testing::Message() << size[0] << " x " << size[1]);

@@ -12,10 +12,10 @@ struct NamedKey {
 };
 
 const NamedKey kKeys[] = {
-    {"Up", VK_UP},       {"Down", VK_DOWN},     {"Left", VK_LEFT},     {"Right", VK_RIGHT},
+    {"Up", VK_UP},        {"Down", VK_DOWN},     {"Left", VK_LEFT},    {"Right", VK_RIGHT},
     {"PageUp", VK_PRIOR}, {"PageDown", VK_NEXT}, {"Space", VK_SPACE},  {"Ctrl", VK_CONTROL},
-    {"Esc", VK_ESCAPE},  {"F1", VK_F1},         {"F2", VK_F2},         {"F3", VK_F3},
-    {"F4", VK_F4},       {"KP+", VK_ADD},       {"KP-", VK_SUBTRACT},
+    {"Esc", VK_ESCAPE},   {"F1", VK_F1},         {"F2", VK_F2},        {"F3", VK_F3},
+    {"F4", VK_F4},        {"KP+", VK_ADD},       {"KP-", VK_SUBTRACT},
 };
 
 // A press count of 1 to this many; more would only mean a typing slip.

@@ -92,8 +92,8 @@ int RunRenderCommand(int argc, char** argv) {
     HWND window = CreateViewerWindow();
     for (int i = 0; i < options.mapIndex; ++i) Send(window, WM_KEYDOWN, VK_ADD);
     for (WPARAM key : options.keys) Send(window, WM_KEYDOWN, key);
-    const bool written = TickAndPaint(window, options.tracePath) &&
-                         WriteWindowPicture(window, options.outPath);
+    const bool written =
+        TickAndPaint(window, options.tracePath) && WriteWindowPicture(window, options.outPath);
     // Closed as a user closes it, so that the window gives back what it holds.
     Send(window, WM_CLOSE, 0);
     return written ? 0 : 1;

@@ -12,7 +12,8 @@ const char* FileProblem() {
     uint32_t size = 0;
     uint8_t* image = ReadWadFile(&size);
     if (image == nullptr) return "cannot be opened or read";
-    const bool valid = size >= 12 && (memcmp(image, "IWAD", 4) == 0 || memcmp(image, "PWAD", 4) == 0);
+    const bool valid =
+        size >= 12 && (memcmp(image, "IWAD", 4) == 0 || memcmp(image, "PWAD", 4) == 0);
     FreeWadImage(image);
     return valid ? nullptr : "is not a WAD file (it needs a 12-byte IWAD or PWAD header)";
 }
