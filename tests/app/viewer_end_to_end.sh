@@ -109,7 +109,16 @@ drawn_pixels() {
     -format '%[fx:round((1-mean)*w*h)]' info:
 }
 
-# press KEY NAME: presses KEY and waits until the picture's shape changes.
+# frame_outlined_at SIZE: a fresh screenshot of SIZE whose right and bottom
+# edges carry the frame's black outline (looked at near the top left, away
+# from the walls), so the frame fills the client area.
+frame_outlined_at() {
+  local black_edges='%[fx:(p{w-1,100}.r+p{w-1,100}.g+p{w-1,100}.b)==0 && (p{100,h-1}.r+p{100,h-1}.g+p{100,h-1}.b)==0]'
+  shot resized &&
+    [ "$(convert "$work/resized.png" -format "%wx%h $black_edges" info:)" = "$1 1" ]
+}
+
+# press_and_see_a_change KEY: presses KEY and waits until the picture's shape changes.
 press_and_see_a_change() {
   local key=$1 before
   shot before
@@ -177,6 +186,8 @@ xdotool key --window "$window" Escape
 unframed_on_top_at_corner() { is_unframed && is_on_top && frame_at_corner && has_size 1920x1080; }
 wait_for "unframed window on top at (0, 0) filling the screen" 10 unframed_on_top_at_corner
 echo "ok: Esc leaves the window unframed, on top, at (0, 0)"
+wait_for "frame drawn to the new client size" 10 frame_outlined_at 1920x1080
+echo "ok: the frame after the resize has the new client size"
 xdotool key --window "$window" Escape
 framed_on_top_at_corner() { is_framed && is_on_top && frame_at_corner; }
 wait_for "framed window on top at (0, 0)" 10 framed_on_top_at_corner
