@@ -53,6 +53,8 @@ BOOL ShowWindow(HWND handle, int showCommand) {
     const bool wasVisible = window->visible;
     window->backend->Show(showCommand);
     window->visible = showCommand != SW_HIDE;
+    // As on Windows, the style tells whether the window is shown.
+    window->style = window->visible ? window->style | WS_VISIBLE : window->style & ~WS_VISIBLE;
     if (window->visible && !wasVisible) {
         window->invalid = true;
         window->erasePending = true;

@@ -39,6 +39,16 @@ TEST_F(RecordingWindowTest, StyleExchangeReturnsThePreviousStyle) {
               static_cast<DWORD>(kUnframed));
 }
 
+TEST_F(RecordingWindowTest, ShowingAndHidingSetTheVisibleStyleBit) {
+    Create();
+    ShowWindow(window, SW_SHOWNORMAL);
+    EXPECT_EQ(static_cast<DWORD>(SetWindowLongA(window, GWL_STYLE, WS_OVERLAPPEDWINDOW)),
+              static_cast<DWORD>(WS_OVERLAPPEDWINDOW | WS_VISIBLE));
+    ShowWindow(window, SW_HIDE);
+    EXPECT_EQ(static_cast<DWORD>(SetWindowLongA(window, GWL_STYLE, WS_OVERLAPPEDWINDOW)),
+              static_cast<DWORD>(WS_OVERLAPPEDWINDOW));
+}
+
 TEST_F(RecordingWindowTest, PlacementMovesSizesAndReportsTheNewClientSize) {
     Create();
     recorded.clear();
