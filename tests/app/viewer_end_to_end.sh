@@ -60,7 +60,7 @@ start_viewer() {
   background+=("$viewer_pid")
   wait_for "window titled Vellumtarn" 30 viewer_window_found "$folder"
   window=$(find_window)
-  xdotool windowactivate --sync "$window" >/dev/null 2>&1 || true
+  timeout 5 xdotool windowactivate --sync "$window" >/dev/null 2>&1 || true
 }
 
 # viewer_window_found FOLDER: the window is there; a viewer that ended
@@ -121,7 +121,7 @@ frame_outlined_at() {
 # press_and_see_a_change KEY: presses KEY and waits until the picture's shape changes.
 press_and_see_a_change() {
   local key=$1 before
-  shot before
+  wait_for "screenshot" 10 shot before
   before=$(shape before)
   xdotool key --window "$window" "$key"
   local deadline=$((SECONDS + 10))
@@ -149,11 +149,10 @@ frame_at_corner() {
   y=$(xwininfo -id "$window" | sed -n 's/.*Absolute upper-left Y: *//p')
   [ "$((x - left))" -eq 0 ] && [ "$((y - top))" -eq 0 ]
 }
-has_size() {
-  local geometry
-  geometry=$(xwininfo -id "$window" | sed -n 's/.*-geometry \([0-9]*x[0-9]*\).*/\1/p')
-  [ "$geometry" = "$1" ]
+client_size() {
+  xwininfo -id "$window" | sed -n 's/.*-geometry \([0-9]*x[0-9]*\).*/\1/p'
 }
+has_size() { [ "$(client_size)" = "$1" ]; }
 
 # picture_drawn NAME: a fresh screenshot that is not blank and carries the
 # status line's text in its top rows.
@@ -172,9 +171,9 @@ echo "ok: the picture is drawn, with the status line on top"
 
 # Without a key the shape holds still, also when the pens take new colours
 # at the turn of a second; so a change after a key is the key's doing.
-shot still_before
+wait_for "screenshot" 10 shot still_before
 sleep 1.2
-shot still_after
+wait_for "screenshot" 10 shot still_after
 [ "$(shape still_before)" = "$(shape still_after)" ] || fail "the picture changes without a key"
 echo "ok: without a key the picture's shape holds still"
 
@@ -182,6 +181,7 @@ press_and_see_a_change F3
 press_and_see_a_change Next
 press_and_see_a_change space
 
+framed_size=$(client_size)
 xdotool key --window "$window" Escape
 unframed_on_top_at_corner() { is_unframed && is_on_top && frame_at_corner && has_size 1920x1080; }
 wait_for "unframed window on top at (0, 0) filling the screen" 10 unframed_on_top_at_corner
@@ -189,9 +189,11 @@ echo "ok: Esc leaves the window unframed, on top, at (0, 0)"
 wait_for "frame drawn to the new client size" 10 frame_outlined_at 1920x1080
 echo "ok: the frame after the resize has the new client size"
 xdotool key --window "$window" Escape
-framed_on_top_at_corner() { is_framed && is_on_top && frame_at_corner; }
-wait_for "framed window on top at (0, 0)" 10 framed_on_top_at_corner
-echo "ok: Esc again frames the window, still on top at (0, 0)"
+framed_on_top_at_corner() {
+  is_framed && is_on_top && frame_at_corner && has_size "$framed_size"
+}
+wait_for "framed window of its earlier size on top at (0, 0)" 10 framed_on_top_at_corner
+echo "ok: Esc again frames the window at its earlier size, still on top at (0, 0)"
 
 close_viewer
 echo "ok: closing the window ends the viewer with exit code 0"
