@@ -1,6 +1,7 @@
 #include "render/bsp_walk.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "render/partition_line.h"
 #include "render/subsector_drawing.h"
@@ -36,7 +37,11 @@ void WalkBspNode(LevelView* level, uint16_t child, int32_t depth) {
     DrawPartitionLine(level, node, drawnDepth, side);
     if (drawnDepth >= level->maxDepth) return;
     WalkBspNode(level, node.children[side], drawnDepth);
-    if (PlayerInNodeBox(node.bbox[1 - side]) || level->drawAllNodes == 1) {
+    // The node lies in the file at whatever alignment the file gives it, so
+    // its box is copied out before it is read as an array of int16_t.
+    int16_t farBox[4];
+    memcpy(farBox, node.bbox[1 - side], sizeof farBox);
+    if (PlayerInNodeBox(farBox) || level->drawAllNodes == 1) {
         WalkBspNode(level, node.children[1 - side], drawnDepth);
     }
 }

@@ -7,6 +7,13 @@
 
 namespace {
 
+// Segs drawn since drawCount last started from 0, that is in this frame. In
+// a valid map each seg belongs to one subsector and the walk reaches each
+// subsector once, so a frame never draws more segs than the table holds.
+// Damaged subsectors whose ranges overlap would draw the same walls again
+// and again: a map of a thousand segs could ask for millions of walls.
+int32_t segsDrawn;
+
 bool InTable(int32_t index, int32_t count) {
     return index >= 0 && index < count;
 }
@@ -56,6 +63,7 @@ void DrawSubsector(LevelView* level, int16_t index) {
         return;
     }
     if (drawCount >= level->maxDraw) return;
+    if (drawCount == 0) segsDrawn = 0;
     // Counted before its segs are looked at: a subsector that draws nothing
     // still counts, and the count picks the pen of all its walls.
     drawCount++;
@@ -66,6 +74,9 @@ void DrawSubsector(LevelView* level, int16_t index) {
     const float scaledOffsetX = level->offsetX * level->scale;
     const float scaledOffsetY = level->offsetY * level->scale;
     for (int32_t i = first; i < first + count; i++) {
-        if (InTable(i, level->numSegs)) DrawSeg(level, level->segs[i], scaledOffsetX, scaledOffsetY);
+        if (!InTable(i, level->numSegs)) continue;
+        if (segsDrawn >= level->numSegs) return;
+        segsDrawn++;
+        DrawSeg(level, level->segs[i], scaledOffsetX, scaledOffsetY);
     }
 }

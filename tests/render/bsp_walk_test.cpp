@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "tests/render/render_support.h"
 
 namespace {
@@ -26,8 +28,10 @@ protected:
     }
 
     // Labels as "P<depth>" and subsectors as "S<index>", in drawing order.
+    // Each walk starts a frame's count afresh.
     std::vector<std::string> Walk(uint16_t root) {
         map.Attach(&level);
+        drawCount = 0;
         const auto lines = surface.Trace([&] { WalkBspNode(&level, root, 0); });
         std::vector<std::string> events;
         for (size_t i = 0; i < lines.size(); i++) {
@@ -150,6 +154,29 @@ TEST_F(WalkTest, DepthLimit) {
     EXPECT_EQ(Walk(1), (std::vector<std::string>{"P1", "P2", "S0", "S1", "S2"}));
 }
 
+TEST_F(WalkTest, PartitionLinesGoOnAfterTheDrawLimit) {
+    SmallTree();
+    level.drawAllNodes = 1;
+    level.maxDraw = 1;
+    playerX = -10;
+    EXPECT_EQ(Walk(1), (std::vector<std::string>{"P1", "S2", "P2"}));
+}
+
+TEST_F(WalkTest, NodesDeeperThanFiftyTakeTheLastPen) {
+    AddSubsectors(1);
+    map.nodes.push_back(Node(0, 0, 0, 1, 0x8000, 0x8000));
+    for (int k = 1; k < 52; k++) {
+        map.nodes.push_back(Node(0, 0, 0, 1, static_cast<uint16_t>(k - 1), 0x8000));
+    }
+    map.Attach(&level);
+    const auto pens =
+        Matching(surface.Trace([&] { WalkBspNode(&level, 51, 0); }), "SelectObject pen solid 2");
+    ASSERT_EQ(pens.size(), 52u);
+    EXPECT_EQ(pens[49], WallPenLine(250));  // depth 50
+    EXPECT_EQ(pens[50], WallPenLine(254));
+    EXPECT_EQ(pens[51], WallPenLine(254));
+}
+
 TEST_F(WalkTest, LeafReferences) {
     AddSubsectors(6);
     EXPECT_EQ(Walk(0xFFFF), std::vector<std::string>{"S0"});
@@ -164,6 +191,22 @@ TEST_F(WalkTest, ChildOutsideTheNodeTableIsSkipped) {
     map.nodes[1].children[1] = 7;
     EXPECT_EQ(Walk(1), (std::vector<std::string>{"P1", "P2", "S0", "S1"}));
     EXPECT_EQ(Walk(0x7FFF), std::vector<std::string>{});
+}
+
+TEST_F(WalkTest, NodesAtAnOddAddressAsInTheFile) {
+    SmallTree();
+    map.nodes[0].bbox[1][0] = 5;  // node 0's far box touches the player
+    map.nodes[0].bbox[1][1] = -5;
+    map.nodes[0].bbox[1][2] = 11;
+    map.nodes[0].bbox[1][3] = 40;
+    std::vector<uint8_t> image(1 + map.nodes.size() * sizeof(MapNode));
+    memcpy(image.data() + 1, map.nodes.data(), map.nodes.size() * sizeof(MapNode));
+    map.Attach(&level);
+    level.nodes = reinterpret_cast<const MapNode*>(image.data() + 1);
+    drawCount = 0;
+    const auto lines = surface.Trace([&] { WalkBspNode(&level, 1, 0); });
+    EXPECT_EQ(Matching(lines, "DrawTextA").size(), 2u);
+    EXPECT_EQ(drawCount, 2);
 }
 
 TEST_F(WalkTest, NodeThatIsItsOwnChildIsDrawnOnce) {
@@ -184,8 +227,11 @@ TEST_F(WalkTest, SharedChildrenDoNotBranchWithoutEnd) {
     level.drawAllNodes = 1;
     level.maxDepth = INT32_MAX;
     const auto events = Walk(39);
-    EXPECT_EQ(events.size(), 42u);
+    // Node 0's two leaves are both subsector 0: counted twice, its one seg
+    // drawn once.
+    EXPECT_EQ(events.size(), 41u);
     EXPECT_EQ(events[39], "P40");
+    EXPECT_EQ(drawCount, 2);
 }
 
 TEST_F(WalkTest, DeepestChainOfNodesDoesNotOverflowTheStack) {

@@ -104,6 +104,18 @@ TEST_F(SubsectorTest, DamagedReferencesSkipWhatCannotBeDrawn) {
     EXPECT_EQ(drawCount, 3);
 }
 
+TEST_F(SubsectorTest, OverlappingSubsectorsDrawNoMoreSegsThanTheTableHolds) {
+    // Six segs in the table; every subsector claims all of them.
+    map.subsectors.assign(4, MapSubsector{6, 0});
+    map.Attach(&level);
+    size_t segLines = 0;
+    for (int16_t index = 0; index < 4; index++) segLines += Matching(Draw(index), kSegPenLine).size();
+    EXPECT_EQ(segLines, 5u);  // seg 4 has no vertex to draw to
+    EXPECT_EQ(drawCount, 4);
+    drawCount = 0;  // the next frame starts afresh
+    EXPECT_EQ(Matching(Draw(0), kSegPenLine).size(), 5u);
+}
+
 TEST_F(SubsectorTest, EmptySubsectorStillCounts) {
     EXPECT_EQ(Draw(3), std::vector<std::string>{});
     EXPECT_EQ(drawCount, 1);

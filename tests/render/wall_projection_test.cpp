@@ -177,6 +177,19 @@ TEST_F(ProjectWallTest, CrossingWithoutDepthSpanCutsAtTheCutTerm) {
     EXPECT_EQ(lines[2], "LineTo 10640 33168");
 }
 
+TEST_F(ProjectWallTest, CutOfFarEndsDoesNotOverflow) {
+    // Player at the origin: depths -1000 and 300000, laterals 100000 and
+    // -50000. L1 x D2 alone is 3e10; the cut lands at lateral 99497,
+    // depth 7, whichever end is behind.
+    playerX = 0;
+    playerY = 0;
+    const auto lines = Wall(-1000, -100000, 300000, 50000);
+    ASSERT_EQ(lines.size(), 9u);
+    EXPECT_EQ(lines[1], "MoveToEx -7277095 2740");
+    EXPECT_EQ(lines[2], "LineTo 485 400");
+    EXPECT_EQ(Segments(Wall(300000, 50000, -1000, -100000)), Segments(lines));
+}
+
 TEST_F(ProjectWallTest, FillCostsNoMoreThanTheSurfaceIsWide) {
     fillWalls = true;
     // Both ends a thousandth in front: the ends project millions of
