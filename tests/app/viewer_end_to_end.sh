@@ -180,6 +180,11 @@ echo "ok: without a key the picture's shape holds still"
 press_and_see_a_change F3
 press_and_see_a_change Next
 press_and_see_a_change space
+# The other keys' way from the keyboard to the view. (Right Ctrl is left to
+# the unit tests: xdotool presses Left Ctrl with it.)
+for key in Control_L Up Left F1 KP_Add KP_Subtract; do
+  press_and_see_a_change "$key"
+done
 
 framed_size=$(client_size)
 xdotool key --window "$window" Escape

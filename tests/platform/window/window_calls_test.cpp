@@ -19,11 +19,6 @@ TEST(WindowClassTest, NameCanBeRegisteredOnceAndNeedsAProcedure) {
     EXPECT_EQ(RegisterClassA(&windowClass), 0);
 }
 
-TEST(WindowClassTest, SystemIconAndCursorExist) {
-    EXPECT_NE(LoadIconA(nullptr, IDI_APPLICATION), nullptr);
-    EXPECT_NE(LoadCursorA(nullptr, IDC_ARROW), nullptr);
-}
-
 TEST_F(RecordingWindowTest, ShowWindowAnswersWhetherTheWindowWasVisible) {
     Create();
     EXPECT_FALSE(ShowWindow(window, SW_SHOWNORMAL));
