@@ -64,6 +64,10 @@ struct LimitCase {
     uint8_t wantDrawAll;
 };
 
+void PrintTo(const LimitCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class LimitKeysTest : public ViewerWindowTest, public testing::WithParamInterface<LimitCase> {};
 
 TEST_P(LimitKeysTest, FunctionKeysSetTheWalkLimits) {
