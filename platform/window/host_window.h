@@ -4,7 +4,6 @@
 
 #include <chrono>
 #include <memory>
-#include <string>
 #include <vector>
 
 #include "platform/window/present_counter.h"

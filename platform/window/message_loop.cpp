@@ -86,6 +86,7 @@ void PostMouseMove(HWND window, LPARAM position) {
 
 using namespace window;
 
+// Every message of the thread: the window and range filters are not read.
 BOOL GetMessageA(LPMSG message, HWND, UINT, UINT) {
     for (;;) {
         PumpHostEvents();

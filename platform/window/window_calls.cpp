@@ -39,12 +39,12 @@ HWND CreateWindowExA(DWORD, LPCSTR className, LPCSTR windowName, DWORD style, in
         DestroyHostWindow(window);
         return nullptr;
     }
-    // WM_CREATE may have destroyed the window.
+    // The window procedure may destroy the window from any message.
     window = FindWindow(handle);
     if (window == nullptr) return nullptr;
-    ReportClientSize(window);
     window->visible = (style & WS_VISIBLE) != 0;
-    return handle;
+    ReportClientSize(window);
+    return FindWindow(handle) != nullptr ? handle : nullptr;
 }
 
 BOOL ShowWindow(HWND handle, int showCommand) {

@@ -1,4 +1,5 @@
 #include <map>
+#include <string>
 
 #include "platform/window/host_window.h"
 
