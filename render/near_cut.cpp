@@ -19,7 +19,8 @@ constexpr int64_t kCutTerm = 160;
 
 // Lateral and depth enter the cut clamped to 2^28. That keeps every product
 // and sum below 2^63, so the 64-bit arithmetic never overflows, even at a
-// scale no one zooms to; ends that far away lie thousands of screens off.
+// scale no one zooms to; an end that far away lies more than a hundred
+// thousand screen widths off.
 constexpr int64_t kCutInputLimit = int64_t{1} << 28;
 
 int64_t CutInput(float value) {

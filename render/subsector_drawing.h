@@ -8,4 +8,6 @@
 
 // Prints "Fail\r\n" for an index outside the subsector table; otherwise,
 // while drawCount is below maxDraw, counts the subsector and draws its segs.
+// Since drawCount last started from 0, no more segs are drawn in all than
+// the seg table holds.
 void DrawSubsector(LevelView* level, int16_t index);
