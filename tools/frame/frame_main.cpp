@@ -15,6 +15,8 @@ struct Command {
 const Command kCommands[] = {
     {"info", RunInfoCommand, "print the record counts of E1M1 to E1M9"},
     {"render", RunRenderCommand, "render the window's frame to a PNG file"},
+    {"bench", RunBenchCommand, "time the map loads and the paints of a fixed walk"},
+    {"soak", RunSoakCommand, "press random keys for many ticks and print memory figures"},
 };
 
 void PrintUsage(FILE* out) {

@@ -6,10 +6,7 @@
 
 #include "tools/frame/commands.h"
 #include "tools/frame/key_script.h"
-#include "wad/level_view.h"
-
-// Large enough for any screen, small enough that the frame fits in memory.
-constexpr int kLargestSide = 8192;
+#include "tools/frame/option_values.h"
 
 const char kRenderHelp[] =
     "usage: vellumtarn-frame render --out FILE.png [OPTIONS]\n"
@@ -39,22 +36,6 @@ const char kRenderHelp[] =
     "and with 2 on a bad argument.\n";
 
 namespace {
-
-bool ParseSize(const char* text, int& width, int& height) {
-    char rest = '\0';
-    if (sscanf(text, "%dx%d%c", &width, &height, &rest) != 2) return false;
-    return width >= 1 && width <= kLargestSide && height >= 1 && height <= kLargestSide;
-}
-
-bool ParseMap(const char* text, int& index) {
-    for (int i = 0; i < kMapCount; ++i) {
-        if (strcmp(text, mapTable[i].name) == 0) {
-            index = i;
-            return true;
-        }
-    }
-    return false;
-}
 
 bool ParseClock(const char* text, __time64_t& seconds) {
     int64_t value = 0;

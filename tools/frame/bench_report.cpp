@@ -1,0 +1,78 @@
+#include "tools/frame/bench_report.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+// The value at or below which the given fraction of the sorted times lie:
+// the smallest rank r with r >= fraction * count.
+double NearestRank(const std::vector<double>& sorted, double fraction) {
+    const size_t rank = static_cast<size_t>(std::ceil(fraction * double(sorted.size())));
+    return sorted[std::max<size_t>(rank, 1) - 1];
+}
+
+// A JSON string: quotes, backslashes and control characters escaped.
+void WriteJsonString(FILE* out, const char* text) {
+    fputc('"', out);
+    for (const char* c = text; *c != '\0'; ++c) {
+        const unsigned char byte = static_cast<unsigned char>(*c);
+        if (byte == '"' || byte == '\\') {
+            fprintf(out, "\\%c", byte);
+        } else if (byte < 0x20) {
+            fprintf(out, "\\u%04x", byte);
+        } else {
+            fputc(byte, out);
+        }
+    }
+    fputc('"', out);
+}
+
+}  // namespace
+
+TimeFigures SummariseTimes(std::vector<double>& ms) {
+    if (ms.empty()) return {0, 0, 0};
+    std::sort(ms.begin(), ms.end());
+    return {NearestRank(ms, 0.5), NearestRank(ms, 0.99), ms.back()};
+}
+
+void PrintBenchTable(const BenchReport& report, FILE* out) {
+    fprintf(out, "%s at %dx%d: %d paints a mode, LoadLevel %d times a map\n", report.wad,
+            report.width, report.height, report.frames, report.loads);
+    fprintf(out, "%-5s %-12s %10s %10s %10s %10s\n", "map", "mode", "median ms", "p99 ms",
+            "worst ms", "load ms");
+    for (const BenchRow& row : report.rows) {
+        fprintf(out, "%-5s %-12s %10.3f %10.3f %10.3f %10.3f\n", row.map, row.mode,
+                row.paints.medianMs, row.paints.p99Ms, row.paints.worstMs, row.loadMs);
+    }
+    fprintf(out, "peak resident memory: %.1f MiB\n", double(report.peakResidentKiB) / 1024.0);
+}
+
+bool WriteBenchJson(const BenchReport& report, const char* path) {
+    FILE* out = fopen(path, "w");
+    if (out == nullptr) {
+        fprintf(stderr, "vellumtarn-frame: cannot write %s: %s\n", path, strerror(errno));
+        return false;
+    }
+    // The WAD path is the one free text; map and mode names are plain words.
+    fprintf(out, "{\n  \"wad\": ");
+    WriteJsonString(out, report.wad);
+    fprintf(out,
+            ",\n  \"width\": %d,\n  \"height\": %d,\n  \"frames\": %d,\n  \"loads\": %d,\n"
+            "  \"peakResidentKiB\": %ld,\n  \"rows\": [",
+            report.width, report.height, report.frames, report.loads, report.peakResidentKiB);
+    for (size_t i = 0; i < report.rows.size(); ++i) {
+        const BenchRow& row = report.rows[i];
+        fprintf(out,
+                "%s\n    {\"map\": \"%s\", \"mode\": \"%s\", \"medianMs\": %.4f, "
+                "\"p99Ms\": %.4f, \"worstMs\": %.4f, \"loadMs\": %.4f}",
+                i == 0 ? "" : ",", row.map, row.mode, row.paints.medianMs, row.paints.p99Ms,
+                row.paints.worstMs, row.loadMs);
+    }
+    fprintf(out, "\n  ]\n}\n");
+    const bool written = fclose(out) == 0;
+    if (!written) fprintf(stderr, "vellumtarn-frame: cannot write %s\n", path);
+    return written;
+}

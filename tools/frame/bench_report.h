@@ -1,0 +1,37 @@
+// The figures of vellumtarn-frame bench and how they are written out.
+#pragma once
+
+#include <cstdio>
+#include <vector>
+
+struct TimeFigures {
+    double medianMs;
+    double p99Ms;
+    double worstMs;
+};
+
+// The median, 99th percentile (both by nearest rank) and worst of a run's
+// times; the times are sorted in place.
+TimeFigures SummariseTimes(std::vector<double>& ms);
+
+struct BenchRow {
+    const char* map;
+    const char* mode;
+    TimeFigures paints;
+    double loadMs;
+};
+
+struct BenchReport {
+    const char* wad;
+    int width;
+    int height;
+    int frames;
+    int loads;
+    std::vector<BenchRow> rows;
+    long peakResidentKiB;
+};
+
+void PrintBenchTable(const BenchReport& report, FILE* out);
+
+// False, with the reason on standard error, when the file cannot be written.
+bool WriteBenchJson(const BenchReport& report, const char* path);

@@ -1,0 +1,45 @@
+#include "tools/frame/viewer_driver.h"
+
+#include "app/window_procedure.h"
+#include "render/pen_palette.h"
+
+namespace {
+
+__time64_t fixedClockSeconds;
+
+__time64_t FixedClock(__time64_t* result) {
+    if (result != nullptr) *result = fixedClockSeconds;
+    return fixedClockSeconds;
+}
+
+}  // namespace
+
+HWND CreateViewerWindow() {
+    WNDCLASSA windowClass{};
+    windowClass.style = CS_HREDRAW | CS_VREDRAW;
+    windowClass.lpfnWndProc = MainWindowProc;
+    windowClass.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_MENU + 1);
+    windowClass.lpszClassName = "Vellumtarn";
+    RegisterClassA(&windowClass);
+    HWND window = CreateWindowExA(0, "Vellumtarn", "Vellumtarn", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
+                                  nullptr, nullptr);
+    ShowWindow(window, SW_SHOWNORMAL);
+    return window;
+}
+
+void SendToWindow(HWND window, UINT message, WPARAM wParam) {
+    MSG queued{};
+    queued.hwnd = window;
+    queued.message = message;
+    queued.wParam = wParam;
+    if (message == WM_KEYDOWN) queued.lParam = 1;  // one press, no repeat
+    DispatchMessageA(&queued);
+}
+
+void FixPenClock(__time64_t seconds) {
+    fixedClockSeconds = seconds;
+    penClock = FixedClock;
+}

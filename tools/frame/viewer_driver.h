@@ -1,0 +1,17 @@
+// Driving the viewer's own window procedure without a display: the window
+// made as the process entry makes it, messages handed over as the message
+// loop hands them, and the wall colours' clock held still.
+#pragma once
+
+#include "platform/windows_api.h"
+
+// The viewer's window, registered and created with the values the process
+// entry uses; creation loads the level and sizes the client area.
+HWND CreateViewerWindow();
+
+// Hands one message to the window; a key-down is one press, no repeat.
+void SendToWindow(HWND window, UINT message, WPARAM wParam);
+
+// From now on the random pens are seeded from this time instead of the
+// clock, so that the same keys give the same frame.
+void FixPenClock(__time64_t seconds);
