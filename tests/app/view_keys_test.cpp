@@ -100,26 +100,19 @@ void ExpectViewOfMap(int index) {
 }
 
 TEST_F(ViewerWindowTest, KeypadKeysStepThroughTheMapsAndReloadAtTheBounds) {
-    const MapNode* e1m1Nodes = levelView.nodes;
-    Press(VK_ADD);
-    ExpectViewOfMap(1);
-    EXPECT_NE(levelView.nodes, e1m1Nodes);
-
-    Press(VK_ADD, 7);
-    ExpectViewOfMap(8);
-    levelView.scale = 9.0f;
-    const MapNode* e1m9Nodes = levelView.nodes;
-    Press(VK_ADD);
-    ExpectViewOfMap(8);
-    EXPECT_NE(levelView.nodes, e1m9Nodes) << "the map is read from the file again";
-
-    Press(VK_SUBTRACT, 8);
-    ExpectViewOfMap(0);
-    levelView.offsetX = 1.0f;
-    const MapNode* reloaded = levelView.nodes;
-    Press(VK_SUBTRACT);
-    ExpectViewOfMap(0);
-    EXPECT_NE(levelView.nodes, reloaded);
+    // Each press reads the file again, so the level points into a new image.
+    const auto expectMapAfter = [this](WPARAM key, int times, int index) {
+        levelView.scale = 9.0f;
+        const MapNode* before = levelView.nodes;
+        Press(key, times);
+        ExpectViewOfMap(index);
+        EXPECT_NE(levelView.nodes, before);
+    };
+    expectMapAfter(VK_ADD, 1, 1);
+    expectMapAfter(VK_ADD, 7, 8);
+    expectMapAfter(VK_ADD, 1, 8);
+    expectMapAfter(VK_SUBTRACT, 8, 0);
+    expectMapAfter(VK_SUBTRACT, 1, 0);
 }
 
 TEST_F(ViewerWindowTest, MapChangeKeepsThePlayerTheLimitsAndTheToggles) {
