@@ -22,3 +22,7 @@ set(CMAKE_CXX_FLAGS_INIT "-msse2 -mfpmath=sse")
 
 # One file that runs on a bare Windows: no MinGW runtime DLLs beside it.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+
+# The BSP walk recurses once per tree level, and the deepest tree a map can
+# hold (32,768 nodes in a chain) needs more than the default 2 MiB of stack.
+string(APPEND CMAKE_EXE_LINKER_FLAGS_INIT " -Wl,--stack,16777216")
