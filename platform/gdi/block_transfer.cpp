@@ -69,6 +69,12 @@ LONG SetBitmapBits(HBITMAP handle, DWORD bytes, const void* bits) {
     if (TraceOn()) TraceLine("SetBitmapBits %u", unsigned(bytes));
     Bitmap* bitmap = AsBitmap(handle);
     if (!bitmap || !bits) return 0;
+    // An upload of the whole image leaves no pixel to clear.
+    const PixelSurface& surface = bitmap->surface;
+    if (int64_t(bytes) >= int64_t(surface.width) * surface.height * kBytesPerPixel) {
+        bitmap->clearPending = false;
+    }
+    RevealPixels(bitmap);
     const auto* in = static_cast<const uint8_t*>(bits);
     return LONG(ForEachImageRow(bitmap->surface, bytes, [&](uint8_t* row, int64_t at, int64_t n) {
         memcpy(row, in + at, size_t(n));
@@ -78,6 +84,7 @@ LONG SetBitmapBits(HBITMAP handle, DWORD bytes, const void* bits) {
 LONG GetBitmapBits(HBITMAP handle, LONG bytes, LPVOID bits) {
     Bitmap* bitmap = AsBitmap(handle);
     if (!bitmap || !bits) return 0;
+    RevealPixels(bitmap);
     auto* out = static_cast<uint8_t*>(bits);
     return LONG(ForEachImageRow(
         bitmap->surface, bytes,

@@ -1,5 +1,7 @@
 #include "platform/gdi/gdi_objects.h"
 
+#include <algorithm>
+
 namespace gdi {
 
 namespace {
@@ -32,6 +34,13 @@ Brush* MakeStockBrush(BrushStyle style, COLORREF color) {
 }
 
 }  // namespace
+
+void RevealPixels(Bitmap* bitmap) {
+    if (!bitmap->clearPending) return;
+    bitmap->clearPending = false;
+    const PixelSurface& surface = bitmap->surface;
+    for (int y = 0; y < surface.height; ++y) std::fill_n(surface.Row(y), surface.width, 0u);
+}
 
 // Stock objects live as long as the process, as on Windows.
 Pen* StockPen(int index) {

@@ -43,6 +43,10 @@ struct Bitmap : GdiObject {
     Bitmap() : GdiObject(ObjectKind::kBitmap) {}
     PixelSurface surface{};
     std::unique_ptr<uint32_t[]> storage;  // null when the pixels belong to the host
+    // A new bitmap is black, but the frame's upload that follows its creation
+    // overwrites every pixel: the clearing waits until something else could
+    // see the pixels (RevealPixels).
+    bool clearPending = false;
 };
 
 struct Font : GdiObject {
@@ -61,6 +65,10 @@ struct DeviceContext : GdiObject {
     int y = 0;
     std::unique_ptr<Bitmap> hostBitmap;  // the wrapper of host pixels, if any
 };
+
+// Clears a bitmap's pixels if its clearing is still pending; called before
+// anything reads or draws into them.
+void RevealPixels(Bitmap* bitmap);
 
 Pen* StockPen(int index);
 Brush* StockBrush(int index);

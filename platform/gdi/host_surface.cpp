@@ -22,6 +22,7 @@ HDC CreateHostSurfaceDC(uint32_t* pixels, int width, int height, int strideInPix
 const uint32_t* BitmapPixels(HBITMAP handle, int* width, int* height) {
     Bitmap* bitmap = AsBitmap(handle);
     if (!bitmap) return nullptr;
+    RevealPixels(bitmap);
     if (width) *width = bitmap->surface.width;
     if (height) *height = bitmap->surface.height;
     return bitmap->surface.pixels;

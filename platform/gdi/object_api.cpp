@@ -1,7 +1,6 @@
 // The GDI entry points that make, select and delete objects.
-#include <new>
-
 #include "platform/gdi/gdi_objects.h"
+#include "platform/gdi/pixel_blocks.h"
 #include "platform/gdi/trace_log.h"
 
 using namespace gdi;
@@ -69,9 +68,13 @@ BOOL DeleteObject(HGDIOBJ handle) {
         case ObjectKind::kBrush:
             delete static_cast<Brush*>(object);
             break;
-        case ObjectKind::kBitmap:
-            delete static_cast<Bitmap*>(object);
+        case ObjectKind::kBitmap: {
+            auto* bitmap = static_cast<Bitmap*>(object);
+            GiveBackPixelBlock(std::move(bitmap->storage),
+                               size_t(bitmap->surface.width) * size_t(bitmap->surface.height));
+            delete bitmap;
             break;
+        }
         case ObjectKind::kFont:
             delete static_cast<Font*>(object);
             break;
@@ -100,6 +103,7 @@ HGDIOBJ SelectObject(HDC handle, HGDIOBJ objectHandle) {
             if (bitmap != dc->bitmap && bitmap != StockBitmap() && bitmap->selections > 0) {
                 return nullptr;
             }
+            RevealPixels(bitmap);
             return Swap(dc->bitmap, bitmap);
         }
         case ObjectKind::kDeviceContext:
@@ -110,12 +114,12 @@ HGDIOBJ SelectObject(HDC handle, HGDIOBJ objectHandle) {
 
 HBITMAP CreateCompatibleBitmap(HDC, int width, int height) {
     if (width < 0 || height < 0) return nullptr;
-    const size_t count = size_t(width) * size_t(height);
-    std::unique_ptr<uint32_t[]> pixels(new (std::nothrow) uint32_t[count == 0 ? 1 : count]());
+    std::unique_ptr<uint32_t[]> pixels = TakePixelBlock(size_t(width) * size_t(height));
     if (!pixels) return nullptr;
     auto* bitmap = new Bitmap;
     bitmap->surface = {pixels.get(), width, height, width};
     bitmap->storage = std::move(pixels);
+    bitmap->clearPending = true;
     CountObject();
     return ToHandle<HBITMAP>(bitmap);
 }
