@@ -19,11 +19,12 @@ HDC CreateHostSurfaceDC(uint32_t* pixels, int width, int height, int strideInPix
     return ToHandle<HDC>(dc);
 }
 
-const uint32_t* BitmapPixels(HBITMAP handle, int* width, int* height) {
+const uint32_t* BitmapPixels(HBITMAP handle, int* width, int* height, int* stride) {
     Bitmap* bitmap = AsBitmap(handle);
     if (!bitmap) return nullptr;
     RevealPixels(bitmap);
     if (width) *width = bitmap->surface.width;
     if (height) *height = bitmap->surface.height;
+    if (stride) *stride = int(bitmap->surface.stride);
     return bitmap->surface.pixels;
 }

@@ -13,6 +13,7 @@
 HDC CreateHostSurfaceDC(uint32_t* pixels, int width, int height, int strideInPixels);
 
 // The pixels of a bitmap from CreateCompatibleBitmap, 0x00RRGGBB each, rows
-// back to back. Null for a handle that is not a bitmap; width and height,
-// when given, receive its size.
-const uint32_t* BitmapPixels(HBITMAP bitmap, int* width, int* height);
+// *stride pixels apart (which may be more than the width). Null for a
+// handle that is not a bitmap; width, height and stride, when given,
+// receive its size and row stride.
+const uint32_t* BitmapPixels(HBITMAP bitmap, int* width, int* height, int* stride);

@@ -71,7 +71,7 @@ BOOL DeleteObject(HGDIOBJ handle) {
         case ObjectKind::kBitmap: {
             auto* bitmap = static_cast<Bitmap*>(object);
             GiveBackPixelBlock(std::move(bitmap->storage),
-                               size_t(bitmap->surface.width) * size_t(bitmap->surface.height));
+                               size_t(bitmap->surface.stride) * size_t(bitmap->surface.height));
             delete bitmap;
             break;
         }
@@ -114,10 +114,11 @@ HGDIOBJ SelectObject(HDC handle, HGDIOBJ objectHandle) {
 
 HBITMAP CreateCompatibleBitmap(HDC, int width, int height) {
     if (width < 0 || height < 0) return nullptr;
-    std::unique_ptr<uint32_t[]> pixels = TakePixelBlock(size_t(width) * size_t(height));
+    const ptrdiff_t stride = RowStride(width);
+    std::unique_ptr<uint32_t[]> pixels = TakePixelBlock(size_t(stride) * size_t(height));
     if (!pixels) return nullptr;
     auto* bitmap = new Bitmap;
-    bitmap->surface = {pixels.get(), width, height, width};
+    bitmap->surface = {pixels.get(), width, height, stride};
     bitmap->storage = std::move(pixels);
     bitmap->clearPending = true;
     CountObject();

@@ -10,6 +10,14 @@
 
 namespace gdi {
 
+// The pixels from one row of a bitmap to the next. Rows a multiple of 128
+// bytes apart put the pixels of one column into a few cache sets, which
+// then evict each other: drawing a vertical line of a 1920-pixel-wide
+// bitmap (7,680 bytes a row) ran three to nine times slower than with rows
+// an odd number of 64-byte cache lines apart, which spreads a column over
+// every set.
+ptrdiff_t RowStride(int width);
+
 // A block of at least one pixel, its content undefined; null when memory
 // runs out.
 std::unique_ptr<uint32_t[]> TakePixelBlock(size_t count);

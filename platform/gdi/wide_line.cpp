@@ -40,22 +40,29 @@ void DrawWideLine(const PixelSurface& surface, int x0, int y0, int x1, int y1, i
                   uint32_t pixel) {
     LineWalk walk;
     if (!MakeLineWalk(x0, y0, x1, y1, &walk)) return;
+    if (walk.rise == 0) {
+        // Level or plumb: the run across is exactly `width` (hypot(n, 0) / n
+        // is 1 up to rounding far below the + 0.5), from minor - width / 2,
+        // the same pixels across as the round ends take. Along the line the
+        // band covers [first, last + 1) and each end e covers
+        // [e - width / 2, e - width / 2 + width): the first end starts at or
+        // before the band, the last ends at or past it, so band and ends are
+        // together the one rectangle [first - width / 2, last - width / 2 + width).
+        const int64_t low =
+            std::min<int64_t>(walk.xMajor ? x0 : y0, walk.xMajor ? x1 : y1) - width / 2;
+        const int64_t side = walk.minorStart - width / 2;
+        const PixelRect band{low, side, low + walk.length + width, side + width};
+        FillSolid(surface,
+                  walk.xMajor ? band : PixelRect{band.top, band.left, band.bottom, band.right},
+                  pixel);
+        return;
+    }
     StampEnd(surface, x0, y0, width, pixel);
     StampEnd(surface, x1, y1, width, pixel);
 
     const int64_t run = RunAcrossBand(walk, width);
     const int64_t before = run / 2;
     const int64_t after = run - 1 - before;
-    if (walk.rise == 0) {
-        // Level or plumb: every step's run is the same, so the band is one rectangle.
-        const int64_t first = std::min<int64_t>(walk.xMajor ? x0 : y0, walk.xMajor ? x1 : y1);
-        const PixelRect band{first, walk.minorStart - before, first + walk.length + 1,
-                             walk.minorStart + after + 1};
-        FillSolid(surface,
-                  walk.xMajor ? band : PixelRect{band.top, band.left, band.bottom, band.right},
-                  pixel);
-        return;
-    }
     const int64_t majorSize = walk.xMajor ? surface.width : surface.height;
     const int64_t minorSize = walk.xMajor ? surface.height : surface.width;
     WalkRun steps;

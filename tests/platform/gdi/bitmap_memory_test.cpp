@@ -9,7 +9,8 @@
 
 namespace {
 
-constexpr int kWidth = 4;
+// Wide enough that the rows lie further apart than the width.
+constexpr int kWidth = 37;
 constexpr int kHeight = 3;
 constexpr int kPixels = kWidth * kHeight;
 
@@ -35,8 +36,11 @@ TEST(NewBitmap, ReadsBlackAfterABitmapOfTheSameSizeWasDeleted) {
 
     DeleteAWhiteBitmap();
     bitmap = CreateCompatibleBitmap(nullptr, kWidth, kHeight);
-    const uint32_t* pixels = BitmapPixels(bitmap, nullptr, nullptr);
-    EXPECT_EQ(std::vector<uint32_t>(pixels, pixels + kPixels), std::vector<uint32_t>(kPixels, 0u));
+    int stride = 0;
+    const uint32_t* pixels = BitmapPixels(bitmap, nullptr, nullptr, &stride);
+    for (int y = 0; y < kHeight; ++y) {
+        for (int x = 0; x < kWidth; ++x) EXPECT_EQ(pixels[y * stride + x], 0u) << x << "," << y;
+    }
     DeleteObject(bitmap);
 }
 

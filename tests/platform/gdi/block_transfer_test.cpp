@@ -84,10 +84,11 @@ TEST(HostSurface, DrawsIntoTheCallersPixelsRowsAStrideApart) {
     EXPECT_TRUE(DeleteDC(dc));
     EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), start + 2);
 
-    int width = 0, height = 0;
-    EXPECT_EQ(BitmapPixels(frame.bitmap, &width, &height)[0], kWhitePixel);
+    int width = 0, height = 0, stride = 0;
+    EXPECT_EQ(BitmapPixels(frame.bitmap, &width, &height, &stride)[0], kWhitePixel);
     EXPECT_EQ(width, 4);
     EXPECT_EQ(height, 3);
+    EXPECT_GE(stride, width);
 }
 
 }  // namespace

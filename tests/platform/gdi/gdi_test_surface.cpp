@@ -20,7 +20,8 @@ TestSurface::~TestSurface() {
 }
 
 uint32_t TestSurface::At(int x, int y) const {
-    return BitmapPixels(bitmap, nullptr, nullptr)[size_t(y) * width + x];
+    int stride = 0;
+    return BitmapPixels(bitmap, nullptr, nullptr, &stride)[size_t(y) * stride + x];
 }
 
 PixelSet TestSurface::Changed() const {
@@ -29,10 +30,11 @@ PixelSet TestSurface::Changed() const {
 
 PixelSet TestSurface::ChangedIn(int left, int top, int windowWidth, int windowHeight) const {
     PixelSet changed;
-    const uint32_t* pixels = BitmapPixels(bitmap, nullptr, nullptr);
+    int stride = 0;
+    const uint32_t* pixels = BitmapPixels(bitmap, nullptr, nullptr, &stride);
     for (int y = 0; y < windowHeight; ++y) {
         for (int x = 0; x < windowWidth; ++x) {
-            if (pixels[size_t(top + y) * width + left + x] != fill) changed.insert({x, y});
+            if (pixels[size_t(top + y) * stride + left + x] != fill) changed.insert({x, y});
         }
     }
     return changed;

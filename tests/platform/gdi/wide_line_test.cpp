@@ -44,6 +44,31 @@ TEST(WideLine, IsABandOfThePenWidthWithRoundEnds) {
               ".....\n");
 }
 
+TEST(WideLine, LevelAndPlumbBandsAreTheSameDrawnEitherWay) {
+    const std::string plumb = WidePicture(5, 9, 2, 2, 2, 2, 6);
+    EXPECT_EQ(plumb,
+              ".....\n"
+              ".##..\n"
+              ".##..\n"
+              ".##..\n"
+              ".##..\n"
+              ".##..\n"
+              ".##..\n"
+              ".....\n"
+              ".....\n");
+    EXPECT_EQ(WidePicture(5, 9, 2, 2, 6, 2, 2), plumb);
+    EXPECT_EQ(WidePicture(5, 9, 3, 2, 6, 2, 2), WidePicture(5, 9, 3, 2, 2, 2, 6));
+    EXPECT_EQ(WidePicture(10, 5, 2, 6, 2, 2, 2), WidePicture(10, 5, 2, 2, 2, 6, 2));
+    EXPECT_EQ(WidePicture(10, 5, 3, 6, 2, 2, 2), WidePicture(10, 5, 3, 2, 2, 6, 2));
+    EXPECT_EQ(WidePicture(6, 6, 2, 3, 2, 3, 3),
+              "......\n"
+              "..##..\n"
+              "..##..\n"
+              "..##..\n"
+              "......\n"
+              "......\n");
+}
+
 TEST(WideLine, ConnectedLinesJoinRound) {
     TestSurface surface(14, 14);
     WidePen pen(surface, 3);
