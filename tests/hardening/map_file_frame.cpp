@@ -38,11 +38,11 @@ FrameSummary Summarise(const std::vector<std::string>& trace) {
     bool playerDrawn = false;
     for (const std::string& line : trace) {
         if (line.starts_with("SelectObject pen")) {
-            pen = line == kSegPenLine                               ? Pen::kSeg
+            pen = line == kSegPenLine                             ? Pen::kSeg
                   : line == "SelectObject pen solid 0 0x00000000" ? Pen::kLinedef
                   : line.starts_with("SelectObject pen solid 2 ") ? Pen::kWall
                   : line.starts_with("SelectObject pen dot ")     ? Pen::kDotted
-                                                                   : Pen::kOther;
+                                                                  : Pen::kOther;
         } else if (line.starts_with("DrawTextA \"P")) {
             labelDrawn = true;
         } else if (line.starts_with("Rectangle") && pen == Pen::kSeg) {
@@ -75,7 +75,7 @@ TestMap SquareRoom() {
     room.sectors = {{0, 128, {}, {}, 160, 0, 0}};
     room.things = {{32, 32, 90, 1, 7}};
     // West half: segs 0 to 2; east half: segs 3 to 5.
-    room.segs = {{0, 1, 0, 0, 0, 0}, {1, 5, 0, 1, 0, 0}, {4, 0, 0, 3, 0, 64},
+    room.segs = {{0, 1, 0, 0, 0, 0},  {1, 5, 0, 1, 0, 0}, {4, 0, 0, 3, 0, 64},
                  {5, 2, 0, 1, 0, 64}, {2, 3, 0, 2, 0, 0}, {3, 4, 0, 3, 0, 0}};
     room.subsectors = {{3, 0}, {3, 3}};
     room.nodes = {Node(64, 0, 0, 128, 0x8001, 0x8000)};
@@ -84,14 +84,14 @@ TestMap SquareRoom() {
 
 std::vector<TestLump> MapLumps(const TestMap& map) {
     return {{"E1M1", {}},
-        {"THINGS", LumpOf(map.things)},
-        {"LINEDEFS", LumpOf(map.linedefs)},
-        {"SIDEDEFS", LumpOf(map.sidedefs)},
-        {"VERTEXES", LumpOf(map.vertexes)},
-        {"SEGS", LumpOf(map.segs)},
-        {"SSECTORS", LumpOf(map.subsectors)},
-        {"NODES", LumpOf(map.nodes)},
-        {"SECTORS", LumpOf(map.sectors)}};
+            {"THINGS", LumpOf(map.things)},
+            {"LINEDEFS", LumpOf(map.linedefs)},
+            {"SIDEDEFS", LumpOf(map.sidedefs)},
+            {"VERTEXES", LumpOf(map.vertexes)},
+            {"SEGS", LumpOf(map.segs)},
+            {"SSECTORS", LumpOf(map.subsectors)},
+            {"NODES", LumpOf(map.nodes)},
+            {"SECTORS", LumpOf(map.sectors)}};
 }
 
 std::vector<uint8_t> MapFile(const TestMap& map) {
@@ -129,8 +129,8 @@ FrameSummary MapFileFrameTest::LoadAndDraw(const std::vector<uint8_t>& file) {
 
 FrameSummary MapFileFrameTest::Draw() {
     std::vector<std::string> trace;
-    const std::string output = CaptureStdout(
-        [&] { trace = surface.Trace([&] { DrawOverview(surface.dc(), &level); }); });
+    const std::string output =
+        CaptureStdout([&] { trace = surface.Trace([&] { DrawOverview(surface.dc(), &level); }); });
     FrameSummary frame = Summarise(trace);
     frame.output = output;
     return frame;

@@ -56,7 +56,8 @@ TEST_F(UnreadableFilesTest, LumpPastTheEndIsLeftOutAndTheRestDrawn) {
 TEST_F(UnreadableFilesTest, LumpsOfOddSizesDrawTheirWholeRecords) {
     // Every lump carries one to three bytes more than its records.
     std::vector<TestLump> lumps = MapLumps(SquareRoom());
-    for (size_t i = 1; i < lumps.size(); i++) lumps[i].data.resize(lumps[i].data.size() + i % 3 + 1, 0xEE);
+    for (size_t i = 1; i < lumps.size(); i++)
+        lumps[i].data.resize(lumps[i].data.size() + i % 3 + 1, 0xEE);
     EXPECT_EQ(LoadAndDraw(BuildWad(lumps)), (FrameSummary{4, 6, 6, 1, ""}));
     EXPECT_EQ(level.numSegs, 6);
     EXPECT_EQ(level.numNodes, 1);
