@@ -11,13 +11,15 @@ namespace {
 // values by four: 128 bits hold every intermediate exactly.
 using Wide = __int128;
 
-Wide FloorDiv(Wide numerator, Wide divisor) {
-    Wide quotient = numerator / divisor;
+template <class Int>
+Int FloorDiv(Int numerator, Int divisor) {
+    Int quotient = numerator / divisor;
     if (numerator % divisor != 0 && numerator < 0) --quotient;
     return quotient;
 }
 
-Wide CeilDiv(Wide numerator, Wide divisor) {
+template <class Int>
+Int CeilDiv(Int numerator, Int divisor) {
     return -FloorDiv(-numerator, divisor);
 }
 
@@ -57,24 +59,25 @@ bool MakeLineWalk(int x0, int y0, int x1, int y1, LineWalk* walk) {
 //   MinorOffset(t) <= c  <=>  N(t) <= 2nc + 2n - 1
 //                        <=>  t <= floor((2nc + n + r - 1) / 2D)
 // With D = 0 the offset is 0 for every t.
-bool ClipLineWalk(const LineWalk& walk, int64_t stepEnd, int64_t majorSize, int64_t minorLow,
-                  int64_t minorHigh, WalkRun* run) {
-    const Wide n = walk.length;
-    const Wide rise = walk.rise;
-    const Wide r = walk.bias;
-    Wide low = 0;
-    Wide high = Wide(stepEnd) - 1;
+template <class Int>
+bool ClipInRange(const LineWalk& walk, int64_t stepEnd, int64_t majorSize, int64_t minorLow,
+                 int64_t minorHigh, WalkRun* run) {
+    const Int n = walk.length;
+    const Int rise = walk.rise;
+    const Int r = walk.bias;
+    Int low = 0;
+    Int high = Int(stepEnd) - 1;
     if (walk.majorSign > 0) {
-        low = std::max(low, Wide(-walk.majorStart));
-        high = std::min(high, Wide(majorSize - 1 - walk.majorStart));
+        low = std::max(low, Int(-walk.majorStart));
+        high = std::min(high, Int(majorSize - 1 - walk.majorStart));
     } else {
-        low = std::max(low, Wide(walk.majorStart - majorSize + 1));
-        high = std::min(high, Wide(walk.majorStart));
+        low = std::max(low, Int(walk.majorStart - majorSize + 1));
+        high = std::min(high, Int(walk.majorStart));
     }
-    const Wide offsetLow =
-        walk.minorSign > 0 ? Wide(minorLow) - walk.minorStart : Wide(walk.minorStart) - minorHigh;
-    const Wide offsetHigh =
-        walk.minorSign > 0 ? Wide(minorHigh) - walk.minorStart : Wide(walk.minorStart) - minorLow;
+    const Int offsetLow =
+        walk.minorSign > 0 ? Int(minorLow) - walk.minorStart : Int(walk.minorStart) - minorHigh;
+    const Int offsetHigh =
+        walk.minorSign > 0 ? Int(minorHigh) - walk.minorStart : Int(walk.minorStart) - minorLow;
     if (rise == 0) {
         if (offsetLow > 0 || offsetHigh < 0) return false;
     } else {
@@ -82,14 +85,28 @@ bool ClipLineWalk(const LineWalk& walk, int64_t stepEnd, int64_t majorSize, int6
         high = std::min(high, FloorDiv(2 * n * offsetHigh + n + r - 1, 2 * rise));
     }
     if (low > high) return false;
-    const Wide numerator = 2 * low * rise + n - r;
-    const Wide offset = FloorDiv(numerator, 2 * n);
+    const Int numerator = 2 * low * rise + n - r;
+    const Int offset = FloorDiv(numerator, 2 * n);
     run->first = int64_t(low);
     run->count = int64_t(high - low + 1);
     run->major = walk.majorStart + walk.majorSign * run->first;
     run->minor = walk.minorStart + walk.minorSign * int64_t(offset);
     run->remainder = int64_t(numerator - offset * 2 * n);
     return true;
+}
+
+// A line on or near the surface has every value below 2^29 in magnitude, so
+// no intermediate above reaches 2^62: 64 bits hold them, and a 64-bit
+// division costs a fraction of a 128-bit one, of which a line takes up to three.
+bool ClipLineWalk(const LineWalk& walk, int64_t stepEnd, int64_t majorSize, int64_t minorLow,
+                  int64_t minorHigh, WalkRun* run) {
+    constexpr int64_t kSmall = int64_t(1) << 29;
+    const bool small = walk.length < kSmall && std::llabs(walk.majorStart) < kSmall &&
+                       std::llabs(walk.minorStart) < kSmall && std::llabs(stepEnd) < kSmall &&
+                       std::llabs(majorSize) < kSmall && std::llabs(minorLow) < kSmall &&
+                       std::llabs(minorHigh) < kSmall;
+    return small ? ClipInRange<int64_t>(walk, stepEnd, majorSize, minorLow, minorHigh, run)
+                 : ClipInRange<Wide>(walk, stepEnd, majorSize, minorLow, minorHigh, run);
 }
 
 bool StartPixelWalk(const PixelSurface& surface, const LineWalk& walk, int64_t stepEnd,
