@@ -5,12 +5,13 @@
 set -euo pipefail
 frame=$1
 wad=$2
+ticks=$3
 # An empty folder: no map.bmp, so the store stays the checkerboard.
 folder=$(mktemp -d)
 trap 'rm -rf "$folder"' EXIT
-out=$(cd "$folder" && "$frame" soak --ticks 1500 --size 160x100 --seed 7 --wad "$wad")
+out=$(cd "$folder" && "$frame" soak --ticks "$ticks" --size 160x100 --seed 7 --wad "$wad")
 echo "$out"
-grep -q '^1500 ticks$' <<<"$out"
+grep -q "^$ticks ticks$" <<<"$out"
 for figure in 'GDI objects' 'heap in use (bytes)' 'resident (bytes)'; do
   grep -q "^$figure " <<<"$out"
 done

@@ -73,5 +73,8 @@ int RunSoakCommand(int argc, char** argv) {
         if (tick == settledTick) settled = TakeProcessFigures();
     }
     PrintFigures(settledTick, options.ticks, settled, TakeProcessFigures());
+    // Closed as a user ends the viewer, so that the window's paint surface
+    // goes with it rather than being dropped when the process ends.
+    SendToWindow(window, WM_CLOSE, 0);
     return 0;
 }
