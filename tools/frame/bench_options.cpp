@@ -2,7 +2,6 @@
 
 #include <cstring>
 
-#include "tools/frame/commands.h"
 #include "tools/frame/option_values.h"
 
 // 600 presses: zoom out one step, so that every map's overview lies on a
@@ -50,36 +49,11 @@ void PrintBenchHelp(FILE* out) {
 }
 
 bool ParseBenchOptions(int argc, char** argv, BenchOptions& options, std::string& error) {
-    for (int i = 0; i < argc; ++i) {
-        const char* name = argv[i];
-        if (strcmp(name, "--help") == 0) {
-            options.helpWanted = true;
-            return true;
-        }
-        if (TakeWadOption(argc, argv, i)) continue;
-        const bool known = strcmp(name, "--map") == 0 || strcmp(name, "--size") == 0 ||
-                           strcmp(name, "--json") == 0 || strcmp(name, "--wad") == 0;
-        if (!known) {
-            error = std::string("unexpected argument '") + name + "'";
-            return false;
-        }
-        if (i + 1 >= argc) {
-            error = std::string(name) + " needs a value";
-            return false;
-        }
-        const char* value = argv[++i];
-        bool valid = true;
-        if (strcmp(name, "--map") == 0) {
-            valid = ParseMap(value, options.mapIndex);
-        } else if (strcmp(name, "--size") == 0) {
-            valid = ParseSize(value, options.width, options.height);
-        } else {
-            options.jsonPath = value;
-        }
-        if (!valid) {
-            error = std::string("bad value '") + value + "' for " + name;
-            return false;
-        }
-    }
-    return true;
+    const auto take = [&](const char* name, const char* value, std::string&) {
+        if (strcmp(name, "--map") == 0) return ParseMap(value, options.mapIndex);
+        if (strcmp(name, "--size") == 0) return ParseSize(value, options.width, options.height);
+        options.jsonPath = value;
+        return true;
+    };
+    return WalkOptions(argc, argv, {"--map", "--size", "--json"}, options.helpWanted, take, error);
 }

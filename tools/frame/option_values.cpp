@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "tools/frame/commands.h"
 #include "wad/level_view.h"
 
 namespace {
@@ -26,4 +27,32 @@ bool ParseMap(const char* text, int& index) {
         }
     }
     return false;
+}
+
+bool WalkOptions(int argc, char** argv, std::initializer_list<const char*> names, bool& helpWanted,
+                 const TakeOptionValue& take, std::string& error) {
+    for (int i = 0; i < argc; ++i) {
+        const char* name = argv[i];
+        if (strcmp(name, "--help") == 0) {
+            helpWanted = true;
+            return true;
+        }
+        if (TakeWadOption(argc, argv, i)) continue;
+        bool known = strcmp(name, "--wad") == 0;
+        for (const char* option : names) known = known || strcmp(name, option) == 0;
+        if (!known) {
+            error = std::string("unexpected argument '") + name + "'";
+            return false;
+        }
+        if (i + 1 >= argc) {
+            error = std::string(name) + " needs a value";
+            return false;
+        }
+        const char* value = argv[++i];
+        if (!take(name, value, error)) {
+            if (error.empty()) error = std::string("bad value '") + value + "' for " + name;
+            return false;
+        }
+    }
+    return true;
 }

@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <cstring>
 
-#include "tools/frame/commands.h"
 #include "tools/frame/key_script.h"
 #include "tools/frame/option_values.h"
 
@@ -48,46 +47,28 @@ bool ParseClock(const char* text, __time64_t& seconds) {
 }  // namespace
 
 bool ParseRenderOptions(int argc, char** argv, RenderOptions& options, std::string& error) {
-    for (int i = 0; i < argc; ++i) {
-        const char* name = argv[i];
-        if (strcmp(name, "--help") == 0) {
-            options.helpWanted = true;
-            return true;
-        }
-        if (TakeWadOption(argc, argv, i)) continue;
-        const bool known = strcmp(name, "--out") == 0 || strcmp(name, "--map") == 0 ||
-                           strcmp(name, "--size") == 0 || strcmp(name, "--keys") == 0 ||
-                           strcmp(name, "--clock") == 0 || strcmp(name, "--trace") == 0 ||
-                           strcmp(name, "--wad") == 0;
-        if (!known) {
-            error = std::string("unexpected argument '") + name + "'";
-            return false;
-        }
-        if (i + 1 >= argc) {
-            error = std::string(name) + " needs a value";
-            return false;
-        }
-        const char* value = argv[++i];
-        bool valid = true;
+    const auto take = [&](const char* name, const char* value, std::string& reason) {
         if (strcmp(name, "--out") == 0) {
             options.outPath = value;
         } else if (strcmp(name, "--trace") == 0) {
             options.tracePath = value;
         } else if (strcmp(name, "--map") == 0) {
-            valid = ParseMap(value, options.mapIndex);
+            return ParseMap(value, options.mapIndex);
         } else if (strcmp(name, "--size") == 0) {
-            valid = ParseSize(value, options.width, options.height);
+            return ParseSize(value, options.width, options.height);
         } else if (strcmp(name, "--clock") == 0) {
-            valid = options.clockFixed = ParseClock(value, options.clockSeconds);
-        } else if (strcmp(name, "--keys") == 0 && !ParseKeyScript(value, options.keys, error)) {
-            error = "--keys: " + error;
+            return options.clockFixed = ParseClock(value, options.clockSeconds);
+        } else if (!ParseKeyScript(value, options.keys, reason)) {
+            reason = "--keys: " + reason;
             return false;
         }
-        if (!valid) {
-            error = std::string("bad value '") + value + "' for " + name;
-            return false;
-        }
+        return true;
+    };
+    if (!WalkOptions(argc, argv, {"--out", "--map", "--size", "--keys", "--clock", "--trace"},
+                     options.helpWanted, take, error)) {
+        return false;
     }
+    if (options.helpWanted) return true;
     if (options.outPath == nullptr) {
         error = "--out FILE.png is required";
         return false;
