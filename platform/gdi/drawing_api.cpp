@@ -97,8 +97,12 @@ BOOL Rectangle(HDC handle, int left, int top, int right, int bottom) {
         FillWithBrush(*dc, {figure.left, figure.top, figure.right - 1, figure.bottom - 1});
         return TRUE;
     }
-    FillWithBrush(*dc, {figure.left + 1, figure.top + 1, figure.right - 1, figure.bottom - 1});
     const int64_t thickness = PenThickness(pen);
+    if (thickness == 1 && dc->brush->style == BrushStyle::kSolid) {
+        FillOutlinedBox(dc->bitmap->surface, figure, pen.pixel, dc->brush->pixel);
+        return TRUE;
+    }
+    FillWithBrush(*dc, {figure.left + 1, figure.top + 1, figure.right - 1, figure.bottom - 1});
     const int64_t grow = thickness / 2;
     const int64_t shrink = thickness - 1 - grow;
     FillFrame(

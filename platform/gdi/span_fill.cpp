@@ -1,5 +1,6 @@
 #include "platform/gdi/span_fill.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace gdi {
@@ -61,6 +62,26 @@ void FillSolid(const PixelSurface& surface, const PixelRect& rect, uint32_t pixe
     }
     uint32_t* row = surface.Row(int(visible.top)) + visible.left;
     for (int64_t y = 0; y < rows; ++y, row += surface.stride) FillRow(row, count, pixel);
+}
+
+void FillOutlinedBox(const PixelSurface& surface, const PixelRect& box, uint32_t frame,
+                     uint32_t inside) {
+    const PixelRect visible = Intersect(box, Bounds(surface));
+    if (visible.Empty()) return;
+    const int64_t insideLeft = std::max(box.left + 1, visible.left);
+    const int64_t insideRight = std::min(box.right - 1, visible.right);
+    const bool leftEdgeShows = box.left == visible.left;
+    const bool rightEdgeShows = box.right == visible.right;
+    for (int64_t y = visible.top; y < visible.bottom; ++y) {
+        uint32_t* row = surface.Row(int(y));
+        if (y == box.top || y == box.bottom - 1) {
+            FillRow(row + visible.left, visible.right - visible.left, frame);
+            continue;
+        }
+        if (insideLeft < insideRight) FillRow(row + insideLeft, insideRight - insideLeft, inside);
+        if (leftEdgeShows) row[box.left] = frame;
+        if (rightEdgeShows) row[box.right - 1] = frame;
+    }
 }
 
 void FillPattern(const PixelSurface& surface, const PixelRect& rect, const uint8_t pattern[8],

@@ -16,6 +16,13 @@ void FillSolid(const PixelSurface& surface, const PixelRect& rect, uint32_t pixe
 void FillPattern(const PixelSurface& surface, const PixelRect& rect, const uint8_t pattern[8],
                  uint32_t foreground, uint32_t background);
 
+// The one-pixel outline of `box` in `frame` around its inside in `inside`,
+// in one pass over the rows: the pixels of filling the inside and then the
+// outline, which do not overlap. Most of a frame's rectangles are squares a
+// few pixels wide, for which the separate fills cost more than the pixels.
+void FillOutlinedBox(const PixelSurface& surface, const PixelRect& box, uint32_t frame,
+                     uint32_t inside);
+
 // The outline band of thickness `thickness` inside `outer`.
 void FillFrame(const PixelSurface& surface, const PixelRect& outer, int64_t thickness,
                uint32_t pixel);

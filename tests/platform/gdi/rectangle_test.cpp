@@ -37,6 +37,52 @@ TEST(Rectangle, DefaultsDrawABlackFrameAroundWhite) {
     EXPECT_EQ(surface.At(1, 1), kWhitePixel);
 }
 
+TEST(Rectangle, NarrowOnesAreAllOutline) {
+    TestSurface surface(6, 6, kGrey);
+    {
+        Selection pen(surface, CreatePen(PS_SOLID, 1, RGB(255, 255, 255)));
+        Selection brush(surface, GetStockObject(BLACK_BRUSH));
+        Rectangle(surface.dc, 0, 0, 2, 4);
+        Rectangle(surface.dc, 3, 0, 4, 3);
+        Rectangle(surface.dc, 2, 5, 6, 7);
+    }
+    EXPECT_EQ(surface.Picture(),
+              "oo.o..\n"
+              "oo.o..\n"
+              "oo.o..\n"
+              "oo....\n"
+              "......\n"
+              "..oooo\n");
+}
+
+// Small rectangles across every edge light the pixels that the same
+// rectangles light inside a bitmap large enough to hold them whole.
+TEST(Rectangle, SmallOnesClipWithoutMovingPixels) {
+    constexpr int kShift = 16;
+    for (int width = 1; width <= 5; ++width) {
+        for (int height = 1; height <= 5; ++height) {
+            for (int y = -6; y <= 7; ++y) {
+                for (int x = -6; x <= 9; ++x) {
+                    TestSurface clipped(8, 6, kGrey), whole(40, 40, kGrey);
+                    for (TestSurface* surface : {&clipped, &whole}) {
+                        const int shift = surface == &whole ? kShift : 0;
+                        Selection pen(*surface, CreatePen(PS_SOLID, 0, RGB(255, 0, 0)));
+                        Selection brush(*surface, GetStockObject(BLACK_BRUSH));
+                        Rectangle(surface->dc, x + shift, y + shift, x + shift + width,
+                                  y + shift + height);
+                    }
+                    for (int py = 0; py < 6; ++py) {
+                        for (int px = 0; px < 8; ++px) {
+                            ASSERT_EQ(clipped.At(px, py), whole.At(px + kShift, py + kShift))
+                                << width << "x" << height << " at " << x << "," << y;
+                        }
+                    }
+                }
+            }
+        }
+    }
+}
+
 TEST(Rectangle, ThreePixelPenCentresItsOutlineOnTheBorder) {
     TestSurface surface(12, 11, kGrey);
     {
