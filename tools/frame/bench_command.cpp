@@ -118,7 +118,7 @@ int RunBenchCommand(int argc, char** argv) {
         for (const BenchMode& mode : kModes) {
             HWND window = StartWindow(map, mode);
             std::vector<double> paints = WalkPaints(window, walk);
-            SendToWindow(window, WM_CLOSE, 0);
+            CloseViewerWindow(window);
             report.rows.push_back({mapTable[map].name, mode.name, SummariseTimes(paints), loadMs});
         }
     }

@@ -2,6 +2,7 @@
 
 #include "app/window_procedure.h"
 #include "render/pen_palette.h"
+#include "wad/level_view.h"
 
 namespace {
 
@@ -28,6 +29,17 @@ HWND CreateViewerWindow() {
                                   nullptr, nullptr);
     ShowWindow(window, SW_SHOWNORMAL);
     return window;
+}
+
+void CloseViewerWindow(HWND window) {
+    SendToWindow(window, WM_CLOSE, 0);
+    DeleteObject(levelView.thingPen);
+    DeleteObject(levelView.segPen);
+    DeleteObject(levelView.hatchBrush);
+    for (int i = 0; i < kRandomPenCount; ++i) {
+        DeleteObject(levelView.wallPens[i]);
+        DeleteObject(levelView.dottedPens[i]);
+    }
 }
 
 void SendToWindow(HWND window, UINT message, WPARAM wParam) {

@@ -9,6 +9,11 @@
 // entry uses; creation loads the level and sizes the client area.
 HWND CreateViewerWindow();
 
+// Closes the window as a user closes it, and deletes the pens and the brush
+// that its creation made: the viewer leaves them to the end of the process,
+// and a process that starts it again and again would pile them up.
+void CloseViewerWindow(HWND window);
+
 // Hands one message to the window; a key-down is one press, no repeat.
 void SendToWindow(HWND window, UINT message, WPARAM wParam);
 
