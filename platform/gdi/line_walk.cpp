@@ -100,6 +100,20 @@ bool ClipInRange(const LineWalk& walk, int64_t stepEnd, int64_t majorSize, int64
 // division costs a fraction of a 128-bit one, of which a line takes up to three.
 bool ClipLineWalk(const LineWalk& walk, int64_t stepEnd, int64_t majorSize, int64_t minorLow,
                   int64_t minorHigh, WalkRun* run) {
+    // Most lines lie wholly inside. The walk's coordinates move monotonically
+    // from one end to the other, so when both ends are inside every step is,
+    // and the run is the whole walk: at t = 0 the numerator is n - r, below
+    // 2n, so the minor offset is 0 and the remainder n - r.
+    const int64_t majorEnd = walk.majorStart + walk.majorSign * walk.length;
+    const int64_t minorEnd = walk.minorStart + walk.minorSign * walk.rise;
+    if (std::min(walk.majorStart, majorEnd) >= 0 &&
+        std::max(walk.majorStart, majorEnd) < majorSize &&
+        std::min(walk.minorStart, minorEnd) >= minorLow &&
+        std::max(walk.minorStart, minorEnd) <= minorHigh && stepEnd >= 1 &&
+        stepEnd <= walk.length + 1) {
+        *run = {0, stepEnd, walk.majorStart, walk.minorStart, walk.length - walk.bias};
+        return true;
+    }
     constexpr int64_t kSmall = int64_t(1) << 29;
     const bool small = walk.length < kSmall && std::llabs(walk.majorStart) < kSmall &&
                        std::llabs(walk.minorStart) < kSmall && std::llabs(stepEnd) < kSmall &&
