@@ -16,9 +16,8 @@ protected:
         playerX = 10;
     }
 
-    // Subsector k gets one seg from vertex k, at x 1000 + k, so that the
-    // trace tells which subsectors were drawn; its linedef is missing, so
-    // it draws no wall.
+    // Subsector k gets one seg from vertex k at x 1000 + k, so that the trace
+    // tells which subsectors were drawn; its linedef is missing: no wall.
     void AddSubsectors(int count) {
         for (int k = 0; k < count; k++) {
             map.vertexes.push_back({static_cast<int16_t>(1000 + k), 0});
@@ -27,150 +26,130 @@ protected:
         }
     }
 
-    // Labels as "P<depth>" and subsectors as "S<index>", in drawing order.
-    // Each walk starts a frame's count afresh.
-    std::vector<std::string> Walk(uint16_t root) {
+    std::vector<std::string> Trace(uint16_t root, const MapNode* nodes = nullptr) {
         map.Attach(&level);
-        drawCount = 0;
-        const auto lines = surface.Trace([&] { WalkBspNode(&level, root, 0); });
+        if (nodes != nullptr) level.nodes = nodes;
+        drawCount = 0;  // each walk starts a frame's count afresh
+        return surface.Trace([&] { WalkBspNode(&level, root, 0); });
+    }
+
+    // Labels as "P<depth>" and subsectors as "S<index>", in drawing order.
+    std::vector<std::string> Walk(uint16_t root, const MapNode* nodes = nullptr) {
+        const auto lines = Trace(root, nodes);
         std::vector<std::string> events;
         for (size_t i = 0; i < lines.size(); i++) {
-            if (lines[i].rfind("DrawTextA \"", 0) == 0) {
+            if (lines[i].starts_with("DrawTextA \"")) {
                 events.push_back(lines[i].substr(11, lines[i].find('"', 11) - 11));
             } else if (lines[i] == kSegPenLine) {
-                std::string subsector = "S";
-                subsector += std::to_string(std::stoi(lines[i + 1].substr(9)) - 1000);
-                events.push_back(subsector);
+                events.push_back("S");
+                events.back() += std::to_string(std::stoi(lines[i + 1].substr(9)) - 1000);
             }
         }
         return events;
     }
 
     // Root node 1: right child node 0, left child subsector 2; node 0:
-    // subsectors 0 and 1. Every partition runs up the y axis, so a player
-    // at positive x is on the right (side 0).
+    // subsectors 0 and 1. Partitions run up the y axis: a player at
+    // positive x is on the right (side 0).
     void SmallTree() {
         AddSubsectors(3);
         map.nodes = {Node(0, 0, 0, 1, 0x8000, 0x8001), Node(0, 0, 0, 1, 0, 0x8002)};
     }
 
-    int SideOf(const MapNode& node, float x, float y) {
-        playerX = x;
-        playerY = y;
-        map.nodes = {node};
-        level.maxDepth = 1;
-        map.Attach(&level);
-        const auto lines = surface.Trace([&] { WalkBspNode(&level, 0, 0); });
-        if (lines.empty()) return -1;
-        if (lines[0] == WallPenLine(5)) return 0;
-        if (lines[0] == DottedPenLine(5)) return 1;
-        ADD_FAILURE() << lines[0];
-        return -1;
+    // Node k > 0 has node k - 1 as its right child, and as its left one too
+    // if both; node 0 has subsector 0 on both sides.
+    void Chain(int length, bool both) {
+        AddSubsectors(1);
+        map.nodes.push_back(Node(0, 0, 0, 1, 0x8000, 0x8000));
+        for (int k = 1; k < length; k++) {
+            const auto child = static_cast<uint16_t>(k - 1);
+            map.nodes.push_back(Node(0, 0, 0, 1, child, both ? child : 0x8000));
+        }
+        level.maxDepth = INT32_MAX;
     }
 
     TestMap map;
 };
 
-TEST_F(WalkTest, SideOfAVerticalPartition) {
-    EXPECT_EQ(SideOf(Node(100, 0, 0, 50, 0x8000, 0x8000), 100, 0), 1);
-    EXPECT_EQ(SideOf(Node(100, 0, 0, 50, 0x8000, 0x8000), 99, 0), 1);
-    EXPECT_EQ(SideOf(Node(100, 0, 0, 50, 0x8000, 0x8000), 100.5f, 0), 0);
-    EXPECT_EQ(SideOf(Node(100, 0, 0, -50, 0x8000, 0x8000), 100, 0), 0);
-    EXPECT_EQ(SideOf(Node(100, 0, 0, -50, 0x8000, 0x8000), 99, 0), 0);
-    EXPECT_EQ(SideOf(Node(100, 0, 0, -50, 0x8000, 0x8000), 100.5f, 0), 1);
-}
-
-TEST_F(WalkTest, SideOfAHorizontalPartition) {
-    EXPECT_EQ(SideOf(Node(0, 0, 64, 0, 0x8000, 0x8000), 5, 0), 0);
-    EXPECT_EQ(SideOf(Node(0, 0, 64, 0, 0x8000, 0x8000), 5, -10), 0);
-    EXPECT_EQ(SideOf(Node(0, 0, 64, 0, 0x8000, 0x8000), 5, 10), 1);
-    EXPECT_EQ(SideOf(Node(0, 0, -64, 0, 0x8000, 0x8000), 5, 0), 1);
-    EXPECT_EQ(SideOf(Node(0, 0, -64, 0, 0x8000, 0x8000), 5, 10), 0);
-}
-
-TEST_F(WalkTest, SideOfADiagonalPartition) {
-    EXPECT_EQ(SideOf(Node(0, 0, 1, 1, 0x8000, 0x8000), 1, 1), 1);  // on the line
-    EXPECT_EQ(SideOf(Node(0, 0, 1, 1, 0x8000, 0x8000), 2, 1), 0);
-    EXPECT_EQ(SideOf(Node(0, 0, 1, 1, 0x8000, 0x8000), 1, 2), 1);
+TEST_F(WalkTest, SideOfThePartition) {
+    const struct { int x, y, dx, dy; float px, py; int side; } cases[] = {
+        {100, 0, 0, 50, 100, 0, 1},     {100, 0, 0, 50, 99, 0, 1},
+        {100, 0, 0, 50, 100.5f, 0, 0},  {100, 0, 0, -50, 100, 0, 0},
+        {100, 0, 0, -50, 99, 0, 0},     {100, 0, 0, -50, 100.5f, 0, 1},
+        {0, 0, 64, 0, 5, 0, 0},         {0, 0, 64, 0, 5, -10, 0},
+        {0, 0, 64, 0, 5, 10, 1},        {0, 0, -64, 0, 5, 0, 1},
+        {0, 0, -64, 0, 5, 10, 0},       {0, 0, 1, 1, 1, 1, 1},  // on the line
+        {0, 0, 1, 1, 2, 1, 0},          {0, 0, 1, 1, 1, 2, 1},
+    };
+    level.maxDepth = 1;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.x << "," << c.y << " " << c.dx << "," << c.dy
+                                        << " from " << c.px << "," << c.py);
+        playerX = c.px;
+        playerY = c.py;
+        map.nodes = {Node(c.x, c.y, c.dx, c.dy, 0x8000, 0x8000)};
+        ASSERT_FALSE(Trace(0).empty());
+        EXPECT_EQ(Trace(0)[0], c.side == 0 ? WallPenLine(5) : DottedPenLine(5));
+    }
 }
 
 TEST_F(WalkTest, LabelAndLineOfTheRoot) {
     map.nodes = {Node(100, 40, 0, 50, 0x8000, 0x8000)};
     level.maxDepth = 1;
     level.scale = 20;  // doubles every coordinate
-    map.Attach(&level);
-    const auto lines = surface.Trace([&] { WalkBspNode(&level, 0, 0); });
-    EXPECT_EQ(lines, (std::vector<std::string>{DottedPenLine(5), "DrawTextA \"P1\" 200 55 400 80 0",
-                                               "MoveToEx 200 80", "LineTo 200 180"}));
-}
-
-TEST_F(WalkTest, PartitionEndIsNotWrappedToSixteenBits) {
+    EXPECT_EQ(Trace(0), (std::vector<std::string>{DottedPenLine(5), "DrawTextA \"P1\" 200 55 400 80 0",
+                                                  "MoveToEx 200 80", "LineTo 200 180"}));
+    // The partition's end is not wrapped to sixteen bits.
     map.nodes = {Node(32000, 0, 1000, 0, 0x8000, 0x8000)};
-    level.maxDepth = 1;
-    map.Attach(&level);
-    const auto lines = surface.Trace([&] { WalkBspNode(&level, 0, 0); });
-    EXPECT_EQ(lines.back(), "LineTo 33000 0");
+    level.scale = 10;
+    EXPECT_EQ(Trace(0).back(), "LineTo 33000 0");
 }
 
-TEST_F(WalkTest, NearChildFirstThenFarChildWhenAllNodesAreDrawn) {
+TEST_F(WalkTest, NearChildFirstThenFarWithPensAndLabelsByDepthAndSide) {
     SmallTree();
     level.drawAllNodes = 1;
     EXPECT_EQ(Walk(1), (std::vector<std::string>{"P1", "P2", "S0", "S1", "S2"}));
+    const auto pens = Matching(Trace(1), "SelectObject pen solid 2");
+    ASSERT_EQ(pens.size(), 2u);
+    EXPECT_EQ(pens[0], WallPenLine(5));
+    EXPECT_EQ(pens[1], WallPenLine(10));
     playerX = -10;  // the left side: the leaf comes first
     EXPECT_EQ(Walk(1), (std::vector<std::string>{"P1", "S2", "P2", "S1", "S0"}));
-}
-
-TEST_F(WalkTest, ChildPensAndLabelsGoByDepthAndSide) {
-    SmallTree();
-    level.drawAllNodes = 1;
-    map.Attach(&level);
-    const auto lines = surface.Trace([&] { WalkBspNode(&level, 1, 0); });
-    EXPECT_EQ(Matching(lines, "SelectObject pen solid 2")[0], WallPenLine(5));
-    EXPECT_EQ(Matching(lines, "SelectObject pen solid 2")[1], WallPenLine(10));
-    EXPECT_EQ(Matching(lines, "DrawTextA")[1].substr(0, 15), "DrawTextA \"P2\" ");
 }
 
 TEST_F(WalkTest, FarChildOnlyWhereThePlayerCellTouchesItsBox) {
     SmallTree();
     EXPECT_EQ(Walk(1), (std::vector<std::string>{"P1", "P2", "S0"}));
     // Node 0's left box reaches x 11, the right edge of the cell 10 to 11.
-    map.nodes[0].bbox[1][0] = 5;
-    map.nodes[0].bbox[1][1] = -5;
-    map.nodes[0].bbox[1][2] = 11;
-    map.nodes[0].bbox[1][3] = 40;
+    const int16_t touching[4] = {5, -5, 11, 40};
+    memcpy(map.nodes[0].bbox[1], touching, sizeof touching);
     EXPECT_EQ(Walk(1), (std::vector<std::string>{"P1", "P2", "S0", "S1"}));
+    // The same, read from nodes at an odd address as in the file.
+    std::vector<uint8_t> image(1 + map.nodes.size() * sizeof(MapNode));
+    memcpy(image.data() + 1, map.nodes.data(), map.nodes.size() * sizeof(MapNode));
+    EXPECT_EQ(Walk(1, reinterpret_cast<const MapNode*>(image.data() + 1)),
+              (std::vector<std::string>{"P1", "P2", "S0", "S1"}));
+    EXPECT_EQ(drawCount, 2);
 }
 
-TEST_F(WalkTest, DepthLimit) {
+TEST_F(WalkTest, DepthAndDrawLimits) {
     SmallTree();
     level.drawAllNodes = 1;
-    for (int limit : {0, 1}) {
-        level.maxDepth = limit;
-        EXPECT_EQ(Walk(1), std::vector<std::string>{"P1"}) << limit;
+    const struct { int depth; std::vector<std::string> events; } cases[] = {
+        {0, {"P1"}}, {1, {"P1"}}, {2, {"P1", "P2", "S2"}}, {3, {"P1", "P2", "S0", "S1", "S2"}}};
+    for (const auto& c : cases) {
+        level.maxDepth = c.depth;
+        EXPECT_EQ(Walk(1), c.events) << c.depth;
     }
-    level.maxDepth = 2;
-    EXPECT_EQ(Walk(1), (std::vector<std::string>{"P1", "P2", "S2"}));
-    level.maxDepth = 3;
-    EXPECT_EQ(Walk(1), (std::vector<std::string>{"P1", "P2", "S0", "S1", "S2"}));
-}
-
-TEST_F(WalkTest, PartitionLinesGoOnAfterTheDrawLimit) {
-    SmallTree();
-    level.drawAllNodes = 1;
+    // Partition lines go on after the draw limit.
     level.maxDraw = 1;
     playerX = -10;
     EXPECT_EQ(Walk(1), (std::vector<std::string>{"P1", "S2", "P2"}));
 }
 
 TEST_F(WalkTest, NodesDeeperThanFiftyTakeTheLastPen) {
-    AddSubsectors(1);
-    map.nodes.push_back(Node(0, 0, 0, 1, 0x8000, 0x8000));
-    for (int k = 1; k < 52; k++) {
-        map.nodes.push_back(Node(0, 0, 0, 1, static_cast<uint16_t>(k - 1), 0x8000));
-    }
-    map.Attach(&level);
-    const auto pens =
-        Matching(surface.Trace([&] { WalkBspNode(&level, 51, 0); }), "SelectObject pen solid 2");
+    Chain(52, false);
+    const auto pens = Matching(Trace(51), "SelectObject pen solid 2");
     ASSERT_EQ(pens.size(), 52u);
     EXPECT_EQ(pens[49], WallPenLine(250));  // depth 50
     EXPECT_EQ(pens[50], WallPenLine(254));
@@ -193,55 +172,24 @@ TEST_F(WalkTest, ChildOutsideTheNodeTableIsSkipped) {
     EXPECT_EQ(Walk(0x7FFF), std::vector<std::string>{});
 }
 
-TEST_F(WalkTest, NodesAtAnOddAddressAsInTheFile) {
-    SmallTree();
-    map.nodes[0].bbox[1][0] = 5;  // node 0's far box touches the player
-    map.nodes[0].bbox[1][1] = -5;
-    map.nodes[0].bbox[1][2] = 11;
-    map.nodes[0].bbox[1][3] = 40;
-    std::vector<uint8_t> image(1 + map.nodes.size() * sizeof(MapNode));
-    memcpy(image.data() + 1, map.nodes.data(), map.nodes.size() * sizeof(MapNode));
-    map.Attach(&level);
-    level.nodes = reinterpret_cast<const MapNode*>(image.data() + 1);
-    drawCount = 0;
-    const auto lines = surface.Trace([&] { WalkBspNode(&level, 1, 0); });
-    EXPECT_EQ(Matching(lines, "DrawTextA").size(), 2u);
-    EXPECT_EQ(drawCount, 2);
-}
-
-TEST_F(WalkTest, NodeThatIsItsOwnChildIsDrawnOnce) {
+TEST_F(WalkTest, CyclesAndSharedChildrenEnd) {
     AddSubsectors(1);
-    map.nodes = {Node(0, 0, 0, 1, 0, 0)};
+    map.nodes = {Node(0, 0, 0, 1, 0, 0)};  // its own child, drawn once
     level.drawAllNodes = 1;
     level.maxDepth = INT32_MAX;
     EXPECT_EQ(Walk(0), std::vector<std::string>{"P1"});
-}
-
-TEST_F(WalkTest, SharedChildrenDoNotBranchWithoutEnd) {
     // Node k has node k - 1 for both children: 2^40 paths, 40 nodes.
-    AddSubsectors(1);
-    map.nodes.push_back(Node(0, 0, 0, 1, 0x8000, 0x8000));
-    for (int k = 1; k < 40; k++) {
-        map.nodes.push_back(Node(0, 0, 0, 1, static_cast<uint16_t>(k - 1), static_cast<uint16_t>(k - 1)));
-    }
-    level.drawAllNodes = 1;
-    level.maxDepth = INT32_MAX;
+    map = {};
+    Chain(40, true);
     const auto events = Walk(39);
-    // Node 0's two leaves are both subsector 0: counted twice, its one seg
-    // drawn once.
+    // Node 0's two leaves are both subsector 0: counted twice, drawn once.
     EXPECT_EQ(events.size(), 41u);
     EXPECT_EQ(events[39], "P40");
     EXPECT_EQ(drawCount, 2);
 }
 
 TEST_F(WalkTest, DeepestChainOfNodesDoesNotOverflowTheStack) {
-    // 32768 nodes, each the near child of the next: the deepest valid tree.
-    AddSubsectors(1);
-    map.nodes.push_back(Node(0, 0, 0, 1, 0x8000, 0x8000));
-    for (int k = 1; k < 32768; k++) {
-        map.nodes.push_back(Node(0, 0, 0, 1, static_cast<uint16_t>(k - 1), 0x8000));
-    }
-    level.maxDepth = INT32_MAX;
+    Chain(32768, false);  // each the near child of the next
     const auto events = Walk(32767);
     ASSERT_EQ(events.size(), 32769u);
     EXPECT_EQ(events[32767], "P32768");
@@ -249,33 +197,20 @@ TEST_F(WalkTest, DeepestChainOfNodesDoesNotOverflowTheStack) {
 }
 
 TEST(PlayerInNodeBoxTest, CellTruncatesTowardZeroAndTouchingCounts) {
-    // Player (-0.5, 10.2): the cell runs from x 0 to 1 and y 10 to 11.
-    playerX = -0.5f;
-    playerY = 10.2f;
-    const int16_t touching[4] = {0, 20, 1, 5};
-    const int16_t swapped[4] = {20, 0, 5, 1};
-    const int16_t apart[4] = {0, 20, 2, 5};
-    const int16_t below[4] = {12, 20, -5, 5};
-    const int16_t aboveTouching[4] = {-3, 10, -5, 5};
-    EXPECT_TRUE(PlayerInNodeBox(touching));
-    EXPECT_TRUE(PlayerInNodeBox(swapped));
-    EXPECT_FALSE(PlayerInNodeBox(apart));
-    EXPECT_FALSE(PlayerInNodeBox(below));
-    EXPECT_TRUE(PlayerInNodeBox(aboveTouching));
-
-    // At y -10.7 the cell is -10 to -9, not -11 to -10.
-    playerY = -10.7f;
-    const int16_t fromMinusNine[4] = {-9, -5, -5, 5};
-    EXPECT_TRUE(PlayerInNodeBox(fromMinusNine));
-    const int16_t toMinusEleven[4] = {-20, -11, -5, 5};
-    EXPECT_FALSE(PlayerInNodeBox(toMinusEleven));
-}
-
-TEST(PlayerInNodeBoxTest, CellKeepsTheLowSixteenBits) {
-    playerX = 65536.5f;  // truncates to 65536, whose low 16 bits are 0
-    playerY = 0;
-    const int16_t atOrigin[4] = {0, 1, 0, 1};
-    EXPECT_TRUE(PlayerInNodeBox(atOrigin));
+    // (-0.5, 10.2): the cell is x 0 to 1, y 10 to 11. At y -10.7 it is -10
+    // to -9, not -11 to -10. 65536.5 keeps the low 16 bits of 65536: 0.
+    const struct { float x, y; int16_t box[4]; bool in; } cases[] = {
+        {-0.5f, 10.2f, {0, 20, 1, 5}, true},   {-0.5f, 10.2f, {20, 0, 5, 1}, true},
+        {-0.5f, 10.2f, {0, 20, 2, 5}, false},  {-0.5f, 10.2f, {12, 20, -5, 5}, false},
+        {-0.5f, 10.2f, {-3, 10, -5, 5}, true}, {-0.5f, -10.7f, {-9, -5, -5, 5}, true},
+        {-0.5f, -10.7f, {-20, -11, -5, 5}, false}, {65536.5f, 0, {0, 1, 0, 1}, true},
+    };
+    for (const auto& c : cases) {
+        playerX = c.x;
+        playerY = c.y;
+        EXPECT_EQ(PlayerInNodeBox(c.box), c.in)
+            << c.x << "," << c.y << " " << c.box[0] << " " << c.box[1] << " " << c.box[2];
+    }
 }
 
 }  // namespace

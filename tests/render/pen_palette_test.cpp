@@ -15,30 +15,22 @@ __time64_t FakeClock(__time64_t* result) {
     return fakeNow;
 }
 
-// The colour rule, draw by draw, from the seed the clock gives: blue, green
-// and red from three draws, each remainder minus the index wrapping modulo
-// 256, except the dotted pens' red, which takes 1 off.
-struct ExpectedPalette {
-    std::vector<std::string> wall;
-    std::vector<std::string> dotted;
-};
+using Lines = std::vector<std::string>;
 
-BYTE Wrapped(int draw, int shift) {
-    return static_cast<BYTE>((draw % 255 - shift) & 0xFF);
-}
-
-ExpectedPalette PaletteForSeed(unsigned seed) {
-    ExpectedPalette expected;
+// The colour rule, from the seed the clock gives: blue, green and red from
+// three draws each, every remainder minus the index wrapping modulo 256,
+// except the dotted pens' red, which takes 1 off. Wall pens, then dotted.
+Lines PaletteForSeed(unsigned seed) {
+    Lines expected;
     srand(seed);
-    for (int i = 0; i < kRandomPenCount; i++) {
-        const int d1 = rand(), d2 = rand(), d3 = rand();
-        const COLORREF colour = (Wrapped(d1, i) << 16) | (Wrapped(d2, i) << 8) | Wrapped(d3, i);
-        expected.wall.push_back(PenLine("solid", 2, colour));
-    }
-    for (int i = 0; i < kRandomPenCount; i++) {
-        const int d1 = rand(), d2 = rand(), d3 = rand();
-        const COLORREF colour = (Wrapped(d1, i) << 16) | (Wrapped(d2, i) << 8) | Wrapped(d3, 1);
-        expected.dotted.push_back(PenLine("dot", 1, colour));
+    for (bool dotted : {false, true}) {
+        for (int i = 0; i < kRandomPenCount; i++) {
+            const int d1 = rand(), d2 = rand(), d3 = rand();
+            auto wrapped = [&](int draw, int shift) { return (draw % 255 - shift) & 0xFF; };
+            const COLORREF colour = (wrapped(d1, i) << 16) | (wrapped(d2, i) << 8) |
+                                    wrapped(d3, dotted ? 1 : i);
+            expected.push_back(dotted ? PenLine("dot", 1, colour) : PenLine("solid", 2, colour));
+        }
     }
     return expected;
 }
@@ -56,19 +48,20 @@ protected:
         DeleteObject(level.hatchBrush);
     }
 
-    std::vector<std::string> Selected(const HPEN* pens) {
-        return surface.Trace([&] {
-            for (int i = 0; i < kRandomPenCount; i++) SelectObject(surface.dc(), pens[i]);
+    // The trace of selecting the given objects, then the stock black pen.
+    Lines Selected(const std::vector<HGDIOBJ>& objects) {
+        auto lines = surface.Trace([&] {
+            for (HGDIOBJ object : objects) SelectObject(surface.dc(), object);
             SelectObject(surface.dc(), GetStockObject(BLACK_PEN));
         });
+        lines.pop_back();
+        return lines;
     }
 
-    ExpectedPalette Current() {
-        auto wall = Selected(level.wallPens);
-        auto dotted = Selected(level.dottedPens);
-        wall.pop_back();
-        dotted.pop_back();
-        return {wall, dotted};
+    Lines Current() {
+        std::vector<HGDIOBJ> pens(level.wallPens, level.wallPens + kRandomPenCount);
+        pens.insert(pens.end(), level.dottedPens, level.dottedPens + kRandomPenCount);
+        return Selected(pens);
     }
 
     LevelView level{};
@@ -76,37 +69,21 @@ protected:
 };
 
 TEST_F(PenPaletteTest, FixedPensAndBrush) {
-    const auto lines = surface.Trace([&] {
-        SelectObject(surface.dc(), level.thingPen);
-        SelectObject(surface.dc(), level.segPen);
-        SelectObject(surface.dc(), level.hatchBrush);
-    });
+    const auto lines = Selected({level.thingPen, level.segPen, level.hatchBrush});
     SelectObject(surface.dc(), GetStockObject(WHITE_BRUSH));  // so that it can be deleted
-    EXPECT_EQ(lines, (std::vector<std::string>{PenLine("solid", 0, 0x0000FF),
-                                               PenLine("solid", 3, 0xFF0000),
-                                               "SelectObject brush hatch 4 0x00404040"}));
-}
-
-TEST_F(PenPaletteTest, ColoursFollowTheDrawsOfTheSeededGenerator) {
-    const ExpectedPalette expected = PaletteForSeed(0x6A0BC000);
-    const ExpectedPalette actual = Current();
-    EXPECT_EQ(actual.wall, expected.wall);
-    EXPECT_EQ(actual.dotted, expected.dotted);
+    EXPECT_EQ(lines, (Lines{PenLine("solid", 0, 0x0000FF), PenLine("solid", 3, 0xFF0000),
+                            "SelectObject brush hatch 4 0x00404040"}));
 }
 
 TEST_F(PenPaletteTest, SameSecondSamePensNextSecondNewOnes) {
-    const ExpectedPalette first = Current();
+    const Lines first = Current();
+    EXPECT_EQ(first, PaletteForSeed(0x6A0BC000));
     RegenerateRandomPens(&level);
-    const ExpectedPalette sameSecond = Current();
-    EXPECT_EQ(sameSecond.wall, first.wall);
-    EXPECT_EQ(sameSecond.dotted, first.dotted);
-
+    EXPECT_EQ(Current(), first);
     fakeNow++;
     RegenerateRandomPens(&level);
-    const ExpectedPalette nextSecond = Current();
-    EXPECT_NE(nextSecond.wall, first.wall);
-    EXPECT_EQ(nextSecond.wall, PaletteForSeed(0x6A0BC001).wall);
-    EXPECT_EQ(nextSecond.dotted, PaletteForSeed(0x6A0BC001).dotted);
+    EXPECT_EQ(Current(), PaletteForSeed(0x6A0BC001));
+    EXPECT_NE(Current(), first);
 }
 
 TEST_F(PenPaletteTest, RegeneratingReplacesWithoutLeaking) {

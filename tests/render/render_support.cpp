@@ -1,7 +1,5 @@
 #include "tests/render/render_support.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdio>
 #include <fstream>
 
@@ -56,16 +54,6 @@ std::string PenLine(const char* style, int width, COLORREF colour) {
     return line;
 }
 
-std::string WallPenLine(int index) {
-    return PenLine("solid", 2, 0x010000 + index);
-}
-
-std::string DottedPenLine(int index) {
-    return PenLine("dot", 1, 0x020000 + index);
-}
-
-const std::string kSegPenLine = PenLine("solid", 3, 0xFF0000);
-
 void InstallMarkedPens(LevelView* level) {
     for (int i = 0; i < kRandomPenCount; i++) {
         level->wallPens[i] = CreatePen(PS_SOLID, 2, 0x010000 + i);
@@ -85,23 +73,21 @@ void DeleteMarkedPens(LevelView* level, HDC surface) {
     DeleteObject(level->thingPen);
 }
 
+template <typename Record>
+static void Point(const std::vector<Record>& records, const Record** table, int32_t* count) {
+    *table = records.data();
+    *count = static_cast<int32_t>(records.size());
+}
+
 void TestMap::Attach(LevelView* level) const {
-    level->vertexes = vertexes.data();
-    level->numVertexes = static_cast<int32_t>(vertexes.size());
-    level->linedefs = linedefs.data();
-    level->numLinedefs = static_cast<int32_t>(linedefs.size());
-    level->things = things.data();
-    level->numThings = static_cast<int32_t>(things.size());
-    level->sidedefs = sidedefs.data();
-    level->numSidedefs = static_cast<int32_t>(sidedefs.size());
-    level->sectors = sectors.data();
-    level->numSectors = static_cast<int32_t>(sectors.size());
-    level->segs = segs.data();
-    level->numSegs = static_cast<int32_t>(segs.size());
-    level->subsectors = subsectors.data();
-    level->numSubsectors = static_cast<int32_t>(subsectors.size());
-    level->nodes = nodes.data();
-    level->numNodes = static_cast<int32_t>(nodes.size());
+    Point(vertexes, &level->vertexes, &level->numVertexes);
+    Point(linedefs, &level->linedefs, &level->numLinedefs);
+    Point(things, &level->things, &level->numThings);
+    Point(sidedefs, &level->sidedefs, &level->numSidedefs);
+    Point(sectors, &level->sectors, &level->numSectors);
+    Point(segs, &level->segs, &level->numSegs);
+    Point(subsectors, &level->subsectors, &level->numSubsectors);
+    Point(nodes, &level->nodes, &level->numNodes);
 }
 
 MapNode Node(int x, int y, int dx, int dy, uint16_t right, uint16_t left) {
@@ -111,36 +97,32 @@ MapNode Node(int x, int y, int dx, int dy, uint16_t right, uint16_t left) {
     node.dx = static_cast<int16_t>(dx);
     node.dy = static_cast<int16_t>(dy);
     for (auto& box : node.bbox) {
-        box[0] = 30001;
-        box[1] = 30000;
-        box[2] = 30000;
-        box[3] = 30001;
+        box[0] = box[3] = 30001;
+        box[1] = box[2] = 30000;
     }
     node.children[0] = right;
     node.children[1] = left;
     return node;
 }
 
-void ResetView(LevelView* level) {
-    playerX = 0;
-    playerY = 0;
-    playerAngle = 0;
+void RenderTest::SetUp() {
+    playerX = playerY = playerAngle = 0;
     drawCount = 0;
-    fillWalls = false;
-    zoomedProjection = false;
-    level->scale = 10;
-    level->offsetX = 0;
-    level->offsetY = 0;
-    level->maxDepth = 100;
-    level->maxDraw = 250;
-    level->drawAllNodes = 0;
+    fillWalls = zoomedProjection = false;
+    level.scale = 10;
+    level.offsetX = level.offsetY = 0;
+    level.maxDepth = 100;
+    level.maxDraw = 250;
+    level.drawAllNodes = 0;
+    InstallMarkedPens(&level);
+    level.dc = surface.dc();
 }
 
 std::vector<std::string> Matching(const std::vector<std::string>& lines,
                                   const std::string& prefix) {
     std::vector<std::string> found;
     for (const auto& line : lines) {
-        if (line.rfind(prefix, 0) == 0) found.push_back(line);
+        if (line.starts_with(prefix)) found.push_back(line);
     }
     return found;
 }

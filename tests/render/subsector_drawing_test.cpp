@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/support/captured_output.h"
 #include "tests/render/render_support.h"
+#include "tests/support/captured_output.h"
 
 namespace {
+
+using Lines = std::vector<std::string>;
 
 // A wall from (100, 40) to (100, 60), 50 in front of a player at (50, 50):
 // a front sector 128 high, projecting to rows 73 and 727 of an 800 x 800
@@ -19,8 +21,14 @@ protected:
         playerY = 50;
         map.vertexes = {{100, 40}, {100, 60}};
         map.sectors = {{0, 128, {}, {}, 0, 0, 0}, {0, 64, {}, {}, 0, 0, 0}};
-        map.sidedefs = {SideFacing(0), SideFacing(1), SideFacing(9)};
-        map.linedefs = {LinedefWithSides(0, 1), LinedefWithSides(0, -1), LinedefWithSides(2, -1)};
+        for (int sector : {0, 1, 9}) {
+            map.sidedefs.emplace_back().sector = static_cast<int16_t>(sector);
+        }
+        for (auto [front, back] : {std::pair{0, 1}, {0, -1}, {2, -1}}) {
+            MapLinedef& linedef = map.linedefs.emplace_back();
+            linedef.sideNum[0] = static_cast<int16_t>(front);
+            linedef.sideNum[1] = static_cast<int16_t>(back);
+        }
         map.segs = {
             {0, 1, 0, 0, 0, 0},   // 0: front of linedef 0
             {0, 1, 0, 0, 1, 0},   // 1: back of linedef 0
@@ -33,47 +41,25 @@ protected:
         map.Attach(&level);
     }
 
-    static MapSidedef SideFacing(int sector) {
-        MapSidedef side{};
-        side.sector = static_cast<int16_t>(sector);
-        return side;
-    }
-    static MapLinedef LinedefWithSides(int front, int back) {
-        MapLinedef linedef{};
-        linedef.sideNum[0] = static_cast<int16_t>(front);
-        linedef.sideNum[1] = static_cast<int16_t>(back);
-        return linedef;
-    }
-
-    std::vector<std::string> Draw(int16_t index) {
-        return surface.Trace([&] { DrawSubsector(&level, index); });
-    }
+    Lines Draw(int16_t index) { return surface.Trace([&] { DrawSubsector(&level, index); }); }
 
     TestMap map;
+    const Lines segLine = {kSegPenLine, "MoveToEx 100 40", "LineTo 100 60"};
 };
 
-TEST_F(SubsectorTest, SegLineThenItsWallFromTheFrontSector) {
-    const auto lines = Draw(0);
+TEST_F(SubsectorTest, SegLineThenItsWallEachWithTheNextPen) {
+    auto lines = Draw(0);
     ASSERT_EQ(lines.size(), 12u);
-    EXPECT_EQ(lines[0], kSegPenLine);
-    EXPECT_EQ(lines[1], "MoveToEx 100 40");
-    EXPECT_EQ(lines[2], "LineTo 100 60");
+    EXPECT_EQ(Lines(lines.begin(), lines.begin() + 3), segLine);
     EXPECT_EQ(lines[3], WallPenLine(1));
-    EXPECT_EQ(lines[4], "MoveToEx 298 73");
-    EXPECT_EQ(drawCount, 1);
-}
-
-TEST_F(SubsectorTest, BackSideSegTakesTheSectorBehindItsLinedef) {
-    const auto lines = Draw(1);
+    EXPECT_EQ(lines[4], "MoveToEx 298 73");  // the front sector
+    // A back-side seg takes the sector behind its linedef.
+    lines = Draw(1);
     ASSERT_EQ(lines.size(), 12u);
-    EXPECT_EQ(lines[4], "MoveToEx 298 237");
-    EXPECT_EQ(lines[6], "MoveToEx 298 563");
-}
-
-TEST_F(SubsectorTest, EachSubsectorDrawnTakesTheNextWallPen) {
-    EXPECT_EQ(Draw(0)[3], WallPenLine(1));
-    EXPECT_EQ(Draw(1)[3], WallPenLine(2));
+    EXPECT_EQ(lines[3], WallPenLine(2));
+    EXPECT_EQ(lines[4] + lines[6], "MoveToEx 298 237MoveToEx 298 563");
     EXPECT_EQ(Draw(0)[3], WallPenLine(3));
+    EXPECT_EQ(drawCount, 3);
 }
 
 TEST_F(SubsectorTest, OverviewLineIsTruncatedWhileTheWallUsesTheExactEnds) {
@@ -85,28 +71,25 @@ TEST_F(SubsectorTest, OverviewLineIsTruncatedWhileTheWallUsesTheExactEnds) {
     playerX = 0;
     playerY = 0;
     const auto lines = Draw(0);
-    EXPECT_EQ(lines[1], "MoveToEx 10 -10");
-    EXPECT_EQ(lines[2], "LineTo 10 10");
-    EXPECT_EQ(lines[4].substr(0, 13), "MoveToEx -69 ");
+    EXPECT_EQ(lines[1] + lines[2], "MoveToEx 10 -10LineTo 10 10");
+    EXPECT_TRUE(lines[4].starts_with("MoveToEx -69 "));
 }
 
 TEST_F(SubsectorTest, DamagedReferencesSkipWhatCannotBeDrawn) {
     // Segs 2, 3 and 5 keep their overview line but have no sector for a
     // wall; seg 4 has no end to draw to. Subsector 4's second seg, 6, is
-    // past the seg table.
-    const auto lines = Draw(2);
-    const std::vector<std::string> segLine = {kSegPenLine, "MoveToEx 100 40", "LineTo 100 60"};
-    std::vector<std::string> threeSegLines;
+    // past the seg table. Subsector 3 is empty and still counts.
+    Lines threeSegLines;
     for (int i = 0; i < 3; i++) threeSegLines.insert(threeSegLines.end(), segLine.begin(), segLine.end());
-    EXPECT_EQ(lines, threeSegLines);
+    EXPECT_EQ(Draw(2), threeSegLines);
     EXPECT_EQ(Draw(4), segLine);
-    EXPECT_EQ(Draw(5), std::vector<std::string>{});  // first seg -1
-    EXPECT_EQ(drawCount, 3);
+    EXPECT_EQ(Draw(5), Lines{});  // first seg -1
+    EXPECT_EQ(Draw(3), Lines{});
+    EXPECT_EQ(drawCount, 4);
 }
 
 TEST_F(SubsectorTest, OverlappingSubsectorsDrawNoMoreSegsThanTheTableHolds) {
-    // Six segs in the table; every subsector claims all of them.
-    map.subsectors.assign(4, MapSubsector{6, 0});
+    map.subsectors.assign(4, MapSubsector{6, 0});  // each claims all six segs
     map.Attach(&level);
     size_t segLines = 0;
     for (int16_t index = 0; index < 4; index++) segLines += Matching(Draw(index), kSegPenLine).size();
@@ -116,34 +99,24 @@ TEST_F(SubsectorTest, OverlappingSubsectorsDrawNoMoreSegsThanTheTableHolds) {
     EXPECT_EQ(Matching(Draw(0), kSegPenLine).size(), 5u);
 }
 
-TEST_F(SubsectorTest, EmptySubsectorStillCounts) {
-    EXPECT_EQ(Draw(3), std::vector<std::string>{});
-    EXPECT_EQ(drawCount, 1);
-}
-
-TEST_F(SubsectorTest, DrawLimit) {
-    level.maxDraw = 250;
+TEST_F(SubsectorTest, DrawLimitAndBadIndexes) {
     for (int i = 0; i < 250; i++) DrawSubsector(&level, 0);
     EXPECT_EQ(drawCount, 250);
-    EXPECT_EQ(Draw(0), std::vector<std::string>{});
+    EXPECT_EQ(Draw(0), Lines{});
     EXPECT_EQ(drawCount, 250);
-
     for (int limit : {0, -1}) {
         level.maxDraw = limit;
         drawCount = 0;
-        EXPECT_EQ(Draw(0), std::vector<std::string>{});
+        EXPECT_EQ(Draw(0), Lines{});
+        EXPECT_EQ(drawCount, 0);
+        // A bad index fails before the limit is tested.
+        for (int16_t index : {int16_t{6}, int16_t{-1}}) {
+            Lines lines;
+            EXPECT_EQ(CaptureStdout([&] { lines = Draw(index); }), "Fail\r\n");
+            EXPECT_EQ(lines, Lines{});
+        }
         EXPECT_EQ(drawCount, 0);
     }
-}
-
-TEST_F(SubsectorTest, BadIndexFailsBeforeTheLimitIsTested) {
-    level.maxDraw = 0;
-    for (int16_t index : {int16_t{6}, int16_t{-1}}) {
-        std::vector<std::string> lines;
-        EXPECT_EQ(CaptureStdout([&] { lines = Draw(index); }), "Fail\r\n");
-        EXPECT_EQ(lines, std::vector<std::string>{});
-    }
-    EXPECT_EQ(drawCount, 0);
 }
 
 }  // namespace

@@ -9,16 +9,15 @@
 
 namespace {
 
-// Each line as its pair of points, whichever way round it was drawn.
-using Segment = std::pair<std::string, std::string>;
+using Lines = std::vector<std::string>;
 
-std::multiset<Segment> Segments(const std::vector<std::string>& lines) {
-    std::multiset<Segment> segments;
+// Each line as its pair of points, whichever way round it was drawn.
+std::multiset<std::pair<std::string, std::string>> Segments(const Lines& lines) {
+    std::multiset<std::pair<std::string, std::string>> segments;
     for (size_t i = 0; i + 1 < lines.size(); i++) {
-        if (lines[i].rfind("MoveToEx ", 0) != 0) continue;
-        std::string a = lines[i].substr(9);
-        std::string b = lines[i + 1].substr(7);
-        segments.insert(a < b ? Segment{a, b} : Segment{b, a});
+        if (!lines[i].starts_with("MoveToEx ")) continue;
+        const std::string a = lines[i].substr(9), b = lines[i + 1].substr(7);
+        segments.insert(a < b ? std::pair{a, b} : std::pair{b, a});
     }
     return segments;
 }
@@ -33,181 +32,140 @@ protected:
         drawCount = 1;
     }
 
-    std::vector<std::string> Wall(float x1, float y1, float x2, float y2, float ceiling = 128,
-                                  float floor = 0) {
-        return surface.Trace([&] {
-            ProjectWall(&level, surface.dc(), x1, y1, x2, y2, ceiling, floor, playerX, playerY,
+    Lines Wall(float x1, float y1, float x2, float y2, float ceiling = 128, float floor = 0,
+               TestSurface* on = nullptr) {
+        TestSurface& target = on != nullptr ? *on : surface;
+        return target.Trace([&] {
+            ProjectWall(&level, target.dc(), x1, y1, x2, y2, ceiling, floor, playerX, playerY,
                         playerAngle);
         });
     }
-
 };
 
 // Player at (50, 50) facing +x, seg from (100, 40) to (100, 60): both ends
 // 50 deep, laterals 10 and -10, X = -102.4 and 102.4, T = 327.68.
-TEST_F(ProjectWallTest, WorkedExampleInOutline) {
+TEST_F(ProjectWallTest, WorkedExampleInOutlineAndFilled) {
     EXPECT_EQ(Wall(100, 40, 100, 60),
-              (std::vector<std::string>{WallPenLine(1), "MoveToEx 298 73", "LineTo 502 73",
-                                        "MoveToEx 298 727", "LineTo 502 727", "MoveToEx 298 73",
-                                        "LineTo 298 727", "MoveToEx 502 73", "LineTo 502 727"}));
-    const COLORREF pen = 0x010001;
-    EXPECT_EQ(surface.Pixel(400, 73), pen);
-    EXPECT_EQ(surface.Pixel(298, 400), pen);
+              (Lines{WallPenLine(1), "MoveToEx 298 73", "LineTo 502 73", "MoveToEx 298 727",
+                     "LineTo 502 727", "MoveToEx 298 73", "LineTo 298 727", "MoveToEx 502 73",
+                     "LineTo 502 727"}));
+    EXPECT_EQ(surface.Pixel(400, 73), 0x010001u);
+    EXPECT_EQ(surface.Pixel(298, 400), 0x010001u);
     EXPECT_EQ(surface.Pixel(400, 400), 0xFFFFFFu);
     EXPECT_EQ(surface.Pixel(400, 60), 0xFFFFFFu);
-}
 
-TEST_F(ProjectWallTest, WorkedExampleFilledHas205Columns) {
     fillWalls = true;
     const auto lines = Wall(100, 40, 100, 60);
     const auto moves = Matching(lines, "MoveToEx");
     const auto draws = Matching(lines, "LineTo");
     ASSERT_EQ(moves.size(), 205u);
     EXPECT_EQ(lines[0], WallPenLine(1));
-    EXPECT_EQ(moves.front(), "MoveToEx 298 73");
-    EXPECT_EQ(draws.front(), "LineTo 298 727");
-    EXPECT_EQ(moves.back(), "MoveToEx 502 73");
-    EXPECT_EQ(draws.back(), "LineTo 502 727");
+    EXPECT_EQ(moves.front() + draws.front(), "MoveToEx 298 73LineTo 298 727");
+    EXPECT_EQ(moves.back() + draws.back(), "MoveToEx 502 73LineTo 502 727");
     EXPECT_EQ(surface.Pixel(400, 400), 0x010001u);
     EXPECT_EQ(surface.Pixel(400, 70), 0xFFFFFFu);
     EXPECT_EQ(surface.Pixel(600, 400), 0xFFFFFFu);
 }
 
-TEST_F(ProjectWallTest, ReversedSegSameOutlineNothingFilled) {
-    const auto forward = Wall(100, 40, 100, 60);
-    const auto reversed = Wall(100, 60, 100, 40);
-    EXPECT_EQ(Segments(forward), Segments(reversed));
-    fillWalls = true;
-    EXPECT_EQ(Wall(100, 60, 100, 40), std::vector<std::string>{WallPenLine(1)});
-}
-
-TEST_F(ProjectWallTest, ZoomedProjectionDoublesOffsetsAndHeights) {
-    zoomedProjection = true;
-    // X = -204.8 and 204.8, T = 655.36.
-    const auto lines = Wall(100, 40, 100, 60);
-    EXPECT_EQ(lines[1], "MoveToEx 196 -255");
-    EXPECT_EQ(lines[2], "LineTo 604 -255");
-    EXPECT_EQ(lines[4], "LineTo 604 1055");
-}
-
 TEST_F(ProjectWallTest, PenFollowsTheSubsectorCount) {
-    drawCount = 255;
-    EXPECT_EQ(Wall(100, 40, 100, 60)[0], WallPenLine(0));
-    drawCount = 256;
-    EXPECT_EQ(Wall(100, 40, 100, 60)[0], WallPenLine(1));
-    drawCount = 254;
-    EXPECT_EQ(Wall(100, 40, 100, 60)[0], WallPenLine(254));
+    for (int count : {255, 256, 254}) {
+        drawCount = count;
+        EXPECT_EQ(Wall(100, 40, 100, 60)[0], WallPenLine(count % 255)) << count;
+    }
 }
 
-TEST_F(ProjectWallTest, BothEndsBehindSelectsThePenOnly) {
-    playerX = 150;
-    for (bool fill : {false, true}) {
-        fillWalls = fill;
-        EXPECT_EQ(Wall(100, 40, 100, 60), std::vector<std::string>{WallPenLine(1)});
+TEST_F(ProjectWallTest, ZoomedMirroredAndFlat) {
+    zoomedProjection = true;  // X = -204.8 and 204.8, T = 655.36
+    auto lines = Wall(100, 40, 100, 60);
+    EXPECT_EQ(lines[1] + lines[2] + lines[4], "MoveToEx 196 -255LineTo 604 -255LineTo 604 1055");
+    zoomedProjection = false;
+    lines = Wall(100, 40, 100, 60, 64, 64);
+    EXPECT_EQ(lines[1] + lines[6], "MoveToEx 298 400LineTo 298 400");
+    // A ceiling below the floor mirrors the wall about the centre row.
+    lines = Wall(100, 40, 100, 60, 0, 128);
+    EXPECT_EQ(lines[1] + lines[2] + lines[3], "MoveToEx 298 727LineTo 502 727MoveToEx 298 73");
+}
+
+// Walls that select their pen and draw nothing.
+TEST_F(ProjectWallTest, NothingDrawn) {
+    const struct { const char* name; float px, x1, y1, x2, y2; bool fill; } cases[] = {
+        {"reversed seg, filled", 50, 100, 60, 100, 40, true},
+        {"both ends behind", 150, 100, 40, 100, 60, false},
+        {"both ends behind, filled", 150, 100, 40, 100, 60, true},
+        {"zero depth, filled", 100, 100, 40, 100, 60, true},
+        {"zero depth and behind, filled", 100, 100, 40, 90, 60, true},
+        // Crossing, its first end projecting right of its second.
+        {"crossing reversed, filled", 50, 150, 70, 40, 30, true},
+        // Depths -1 and 1, laterals 1000 and 1100: the new depth is -173.
+        {"crossing far left", 50, 49, -950, 51, -1050, false},
+        {"crossing far left, other end", 50, 51, -1050, 49, -950, false},
+        {"crossing far left, filled", 50, 49, -950, 51, -1050, true},
+        {"crossing far left, other end, filled", 50, 51, -1050, 49, -950, true},
+    };
+    for (const auto& c : cases) {
+        playerX = c.px;
+        fillWalls = c.fill;
+        EXPECT_EQ(Wall(c.x1, c.y1, c.x2, c.y2), Lines{WallPenLine(1)}) << c.name;
     }
+}
+
+TEST_F(ProjectWallTest, ReversedSegHasTheSameOutline) {
+    EXPECT_EQ(Segments(Wall(100, 40, 100, 60)), Segments(Wall(100, 60, 100, 40)));
 }
 
 TEST_F(ProjectWallTest, ZeroDepthCollapsesOntoTheCentre) {
     playerX = 100;
-    const std::vector<std::string> centre = {
-        WallPenLine(1),    "MoveToEx 400 400", "LineTo 400 400", "MoveToEx 400 400",
-        "LineTo 400 400",  "MoveToEx 400 400", "LineTo 400 400", "MoveToEx 400 400",
-        "LineTo 400 400"};
+    Lines centre = {WallPenLine(1)};
+    for (int i = 0; i < 4; i++) centre.insert(centre.end(), {"MoveToEx 400 400", "LineTo 400 400"});
     EXPECT_EQ(Wall(100, 40, 100, 60), centre);  // both at depth 0
     EXPECT_EQ(Wall(100, 40, 90, 60), centre);   // one at 0, one behind
-    fillWalls = true;
-    EXPECT_EQ(Wall(100, 40, 100, 60), std::vector<std::string>{WallPenLine(1)});
-    EXPECT_EQ(Wall(100, 40, 90, 60), std::vector<std::string>{WallPenLine(1)});
-}
-
-TEST_F(ProjectWallTest, FlatAndUpsideDownSectors) {
-    const auto flat = Wall(100, 40, 100, 60, 64, 64);
-    EXPECT_EQ(flat[1], "MoveToEx 298 400");
-    EXPECT_EQ(flat[6], "LineTo 298 400");
-    // A ceiling below the floor mirrors the wall about the centre row.
-    const auto mirrored = Wall(100, 40, 100, 60, 0, 128);
-    EXPECT_EQ(mirrored[1], "MoveToEx 298 727");
-    EXPECT_EQ(mirrored[2], "LineTo 502 727");
-    EXPECT_EQ(mirrored[3], "MoveToEx 298 73");
 }
 
 // From (40, 30), 10 behind the player, to (150, 70), 100 in front: the
 // near end moves to lateral 13, depth 7, which projects at X -950.86 and
 // T 2340.57; the far end keeps X 102.4 and T 163.84.
 TEST_F(ProjectWallTest, CrossingWallIsCutInFrontOfThePlayer) {
-    const std::vector<std::string> outline = {
-        WallPenLine(1),       "MoveToEx -550 2740", "LineTo 502 563",     "MoveToEx -550 -1940",
-        "LineTo 502 237",     "MoveToEx -550 2740", "LineTo -550 -1940",  "MoveToEx 502 563",
-        "LineTo 502 237"};
+    const Lines outline = {WallPenLine(1),      "MoveToEx -550 2740", "LineTo 502 563",
+                           "MoveToEx -550 -1940", "LineTo 502 237",   "MoveToEx -550 2740",
+                           "LineTo -550 -1940", "MoveToEx 502 563",   "LineTo 502 237"};
     EXPECT_EQ(Wall(40, 30, 150, 70), outline);
-}
-
-TEST_F(ProjectWallTest, CrossingWallDrawsTheSameWhicheverEndIsBehind) {
-    const auto endOneBehind = Wall(40, 30, 150, 70);
-    const auto endTwoBehind = Wall(150, 70, 40, 30);
-    ASSERT_EQ(endTwoBehind.size(), 9u);
-    EXPECT_EQ(Segments(endOneBehind), Segments(endTwoBehind));
+    EXPECT_EQ(Segments(Wall(150, 70, 40, 30)), Segments(outline));  // either end behind
 
     fillWalls = true;
     // Columns -950 to 102 of which -400 to 102 lie on the surface, drawn
     // from the bottom row up.
     const auto columns = Matching(Wall(40, 30, 150, 70), "LineTo");
     ASSERT_EQ(columns.size(), 503u);
-    EXPECT_EQ(columns.front().substr(0, 9), "LineTo 0 ");
-    EXPECT_EQ(columns.back().substr(0, 11), "LineTo 502 ");
+    EXPECT_TRUE(columns.front().starts_with("LineTo 0 "));
+    EXPECT_TRUE(columns.back().starts_with("LineTo 502 "));
     EXPECT_EQ(surface.Pixel(200, 400), 0x010001u);
-    // Reversed, its first end projects right of its second: nothing.
-    EXPECT_EQ(Wall(150, 70, 40, 30), std::vector<std::string>{WallPenLine(1)});
 }
 
-TEST_F(ProjectWallTest, CrossingWallFarToTheLeftIsGivenUp) {
-    // Depths -1 and 1, laterals 1000 and 1100: the new depth is -173.
-    for (bool fill : {false, true}) {
-        fillWalls = fill;
-        EXPECT_EQ(Wall(49, -950, 51, -1050), std::vector<std::string>{WallPenLine(1)});
-        EXPECT_EQ(Wall(51, -1050, 49, -950), std::vector<std::string>{WallPenLine(1)});
-    }
-}
-
-TEST_F(ProjectWallTest, CrossingWithoutDepthSpanCutsAtTheCutTerm) {
+TEST_F(ProjectWallTest, CutsWithoutDepthSpanAndOfFarEnds) {
     // Depths -0.5 and 0.5 truncate alike: the cut end takes lateral K = 0
     // and depth 160.
-    const auto lines = Wall(49.5f, 40, 50.5f, 60);
-    EXPECT_EQ(lines[1], "MoveToEx 400 502");
-    EXPECT_EQ(lines[2], "LineTo 10640 33168");
-}
-
-TEST_F(ProjectWallTest, CutOfFarEndsDoesNotOverflow) {
+    auto lines = Wall(49.5f, 40, 50.5f, 60);
+    EXPECT_EQ(lines[1] + lines[2], "MoveToEx 400 502LineTo 10640 33168");
     // Player at the origin: depths -1000 and 300000, laterals 100000 and
-    // -50000. L1 x D2 alone is 3e10; the cut lands at lateral 99497,
-    // depth 7, whichever end is behind.
+    // -50000. L1 x D2 alone is 3e10; the cut lands at lateral 99497, depth 7.
     playerX = 0;
     playerY = 0;
-    const auto lines = Wall(-1000, -100000, 300000, 50000);
+    lines = Wall(-1000, -100000, 300000, 50000);
     ASSERT_EQ(lines.size(), 9u);
-    EXPECT_EQ(lines[1], "MoveToEx -7277095 2740");
-    EXPECT_EQ(lines[2], "LineTo 485 400");
+    EXPECT_EQ(lines[1] + lines[2], "MoveToEx -7277095 2740LineTo 485 400");
     EXPECT_EQ(Segments(Wall(300000, 50000, -1000, -100000)), Segments(lines));
 }
 
-TEST_F(ProjectWallTest, FillCostsNoMoreThanTheSurfaceIsWide) {
+TEST_F(ProjectWallTest, FillDrawsOnlyTheColumnsOnTheSurface) {
     fillWalls = true;
-    // Both ends a thousandth in front: the ends project millions of
-    // columns apart.
+    // Both ends a thousandth in front project millions of columns apart.
     const auto columns = Matching(Wall(50.001f, 40, 50.001f, 60), "LineTo");
     ASSERT_EQ(columns.size(), 800u);
-    EXPECT_EQ(columns.front().substr(0, 9), "LineTo 0 ");
-    EXPECT_EQ(columns.back().substr(0, 11), "LineTo 799 ");
-}
-
-TEST_F(ProjectWallTest, FillDrawsExactlyTheOnSurfaceColumns) {
-    TestSurface narrow(150, 800);
-    fillWalls = true;
-    const auto lines = narrow.Trace([&] {
-        ProjectWall(&level, narrow.dc(), 100, 40, 100, 60, 128, 0, playerX, playerY, 0);
-    });
-    const auto moves = Matching(lines, "MoveToEx");
+    EXPECT_TRUE(columns.front().starts_with("LineTo 0 "));
+    EXPECT_TRUE(columns.back().starts_with("LineTo 799 "));
     // Offsets -102 to 102 against half-width 75: -75 to 74 remain.
+    TestSurface narrow(150, 800);
+    const auto moves = Matching(Wall(100, 40, 100, 60, 128, 0, &narrow), "MoveToEx");
     ASSERT_EQ(moves.size(), 150u);
     EXPECT_EQ(moves.front(), "MoveToEx 0 73");
     EXPECT_EQ(moves.back(), "MoveToEx 149 73");
