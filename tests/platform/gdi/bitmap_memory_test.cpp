@@ -1,5 +1,5 @@
 // A new bitmap is black, whatever memory it is given and in whatever order
-// it is then selected, uploaded or read.
+// it is then uploaded, drawn on, read or copied.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -10,16 +10,15 @@
 namespace {
 
 // Wide enough that the rows lie further apart than the width.
-constexpr int kWidth = 37;
-constexpr int kHeight = 3;
-constexpr int kPixels = kWidth * kHeight;
+constexpr int kWidth = 37, kHeight = 3, kPixels = kWidth * kHeight;
 
-// Leaves behind, deleted, a bitmap of the test's size whose every byte is set.
-void DeleteAWhiteBitmap() {
-    HBITMAP bitmap = CreateCompatibleBitmap(nullptr, kWidth, kHeight);
-    const std::vector<uint32_t> white(kPixels, 0xFFFFFFFFu);
-    SetBitmapBits(bitmap, kPixels * 4, white.data());
-    ASSERT_TRUE(DeleteObject(bitmap));
+// A bitmap of the test's size made where one whose every byte was set lay.
+HBITMAP NewBitmapOverAWhiteOne() {
+    HBITMAP white = CreateCompatibleBitmap(nullptr, kWidth, kHeight);
+    const std::vector<uint32_t> bits(kPixels, 0xFFFFFFFFu);
+    SetBitmapBits(white, kPixels * 4, bits.data());
+    EXPECT_TRUE(DeleteObject(white));
+    return CreateCompatibleBitmap(nullptr, kWidth, kHeight);
 }
 
 std::vector<uint32_t> ReadBack(HBITMAP bitmap) {
@@ -28,60 +27,43 @@ std::vector<uint32_t> ReadBack(HBITMAP bitmap) {
     return pixels;
 }
 
-TEST(NewBitmap, ReadsBlackAfterABitmapOfTheSameSizeWasDeleted) {
-    DeleteAWhiteBitmap();
-    HBITMAP bitmap = CreateCompatibleBitmap(nullptr, kWidth, kHeight);
-    EXPECT_EQ(ReadBack(bitmap), std::vector<uint32_t>(kPixels, 0u));
-    DeleteObject(bitmap);
-
-    DeleteAWhiteBitmap();
-    bitmap = CreateCompatibleBitmap(nullptr, kWidth, kHeight);
+TEST(NewBitmap, IsBlackWhereNothingWasUploadedOrDrawn) {
+    std::vector<uint32_t> expected(kPixels, 0u);
+    HBITMAP bitmap = NewBitmapOverAWhiteOne();
     int stride = 0;
     const uint32_t* pixels = BitmapPixels(bitmap, nullptr, nullptr, &stride);
     for (int y = 0; y < kHeight; ++y) {
         for (int x = 0; x < kWidth; ++x) EXPECT_EQ(pixels[y * stride + x], 0u) << x << "," << y;
     }
     DeleteObject(bitmap);
-}
-
-TEST(NewBitmap, APartialUploadLeavesTheRestBlack) {
-    DeleteAWhiteBitmap();
-    HBITMAP bitmap = CreateCompatibleBitmap(nullptr, kWidth, kHeight);
-    const uint32_t first[2] = {0x010203u, 0x040506u};
-    EXPECT_EQ(SetBitmapBits(bitmap, sizeof first, first), LONG(sizeof first));
-    std::vector<uint32_t> expected(kPixels, 0u);
-    expected[0] = first[0];
-    expected[1] = first[1];
+    bitmap = NewBitmapOverAWhiteOne();
     EXPECT_EQ(ReadBack(bitmap), expected);
     DeleteObject(bitmap);
-}
 
-TEST(NewBitmap, DrawnIntoBeforeAnyUploadIsBlackWhereNothingWasDrawn) {
-    DeleteAWhiteBitmap();
-    HBITMAP bitmap = CreateCompatibleBitmap(nullptr, kWidth, kHeight);
+    bitmap = NewBitmapOverAWhiteOne();
+    const uint32_t first[2] = {0x010203u, 0x040506u};
+    EXPECT_EQ(SetBitmapBits(bitmap, sizeof first, first), LONG(sizeof first));
+    expected[0] = first[0], expected[1] = first[1];
+    EXPECT_EQ(ReadBack(bitmap), expected);
+    DeleteObject(bitmap);
+
+    bitmap = NewBitmapOverAWhiteOne();
     HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ previous = SelectObject(dc, bitmap);
-    HGDIOBJ pen = SelectObject(dc, GetStockObject(WHITE_PEN));
+    HGDIOBJ previous = SelectObject(dc, bitmap), pen = SelectObject(dc, GetStockObject(WHITE_PEN));
     MoveToEx(dc, 0, 0, nullptr);
     LineTo(dc, 2, 0);
-    std::vector<uint32_t> expected(kPixels, 0u);
     expected[0] = expected[1] = 0xFFFFFFu;
     EXPECT_EQ(ReadBack(bitmap), expected);
     SelectObject(dc, pen);
     SelectObject(dc, previous);
-    DeleteDC(dc);
     DeleteObject(bitmap);
-}
 
-TEST(NewBitmap, AWholeUploadIsWhatIsDrawnOnAndCopied) {
-    DeleteAWhiteBitmap();
-    HBITMAP bitmap = CreateCompatibleBitmap(nullptr, kWidth, kHeight);
-    std::vector<uint32_t> upload(kPixels);
+    // A whole upload is what is copied.
+    bitmap = NewBitmapOverAWhiteOne();
+    std::vector<uint32_t> upload(kPixels), screen(kPixels, 0u);
     for (int i = 0; i < kPixels; ++i) upload[i] = 0x010101u * uint32_t(i + 1);
     SetBitmapBits(bitmap, kPixels * 4, upload.data());
-    HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ previous = SelectObject(dc, bitmap);
-    std::vector<uint32_t> screen(kPixels, 0u);
+    previous = SelectObject(dc, bitmap);
     HDC screenDc = CreateHostSurfaceDC(screen.data(), kWidth, kHeight, kWidth);
     StretchBlt(screenDc, 0, 0, kWidth, kHeight, dc, 0, 0, kWidth, kHeight, SRCCOPY);
     EXPECT_EQ(screen, upload);

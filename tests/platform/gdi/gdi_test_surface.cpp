@@ -24,20 +24,23 @@ uint32_t TestSurface::At(int x, int y) const {
     return BitmapPixels(bitmap, nullptr, nullptr, &stride)[size_t(y) * stride + x];
 }
 
-PixelSet TestSurface::Changed() const {
-    return ChangedIn(0, 0, width, height);
-}
-
 PixelSet TestSurface::ChangedIn(int left, int top, int windowWidth, int windowHeight) const {
     PixelSet changed;
-    int stride = 0;
-    const uint32_t* pixels = BitmapPixels(bitmap, nullptr, nullptr, &stride);
     for (int y = 0; y < windowHeight; ++y) {
         for (int x = 0; x < windowWidth; ++x) {
-            if (pixels[size_t(top + y) * stride + left + x] != fill) changed.insert({x, y});
+            if (At(left + x, top + y) != fill) changed.insert({x, y});
         }
     }
     return changed;
+}
+
+std::vector<uint32_t> TestSurface::Pixels(int left, int top, int windowWidth,
+                                          int windowHeight) const {
+    std::vector<uint32_t> pixels;
+    for (int i = 0; i < windowWidth * windowHeight; ++i) {
+        pixels.push_back(At(left + i % windowWidth, top + i / windowWidth));
+    }
+    return pixels;
 }
 
 std::string TestSurface::Picture() const {
@@ -55,12 +58,4 @@ std::string TestSurface::Picture() const {
 void TestSurface::Line(int x0, int y0, int x1, int y1) {
     MoveToEx(dc, x0, y0, nullptr);
     LineTo(dc, x1, y1);
-}
-
-Selection::Selection(TestSurface& surface, HGDIOBJ object)
-    : surface(surface), object(object), previous(SelectObject(surface.dc, object)) {}
-
-Selection::~Selection() {
-    SelectObject(surface.dc, previous);
-    DeleteObject(object);
 }

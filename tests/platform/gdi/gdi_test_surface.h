@@ -17,14 +17,13 @@ using PixelSet = std::set<std::pair<int, int>>;
 struct TestSurface {
     TestSurface(int width, int height, uint32_t fill = kWhitePixel);
     ~TestSurface();
-    TestSurface(const TestSurface&) = delete;
-    TestSurface& operator=(const TestSurface&) = delete;
 
     uint32_t At(int x, int y) const;
     // The pixels that differ from the fill, all of them or those of the
     // window at (left, top), relative to its corner.
-    PixelSet Changed() const;
+    PixelSet Changed() const { return ChangedIn(0, 0, width, height); }
     PixelSet ChangedIn(int left, int top, int windowWidth, int windowHeight) const;
+    std::vector<uint32_t> Pixels(int left, int top, int windowWidth, int windowHeight) const;
     // One character a pixel: '.' the fill, '#' black, 'o' anything else.
     std::string Picture() const;
     void Line(int x0, int y0, int x1, int y1);
@@ -32,18 +31,19 @@ struct TestSurface {
     HDC dc;
     HBITMAP bitmap;
     HGDIOBJ previousBitmap;
-    int width;
-    int height;
+    int width, height;
     uint32_t fill;
 };
 
 // Holds an object selected into a surface for one scope, then puts the
 // previous object back and deletes this one.
 struct Selection {
-    Selection(TestSurface& surface, HGDIOBJ object);
-    ~Selection();
-    Selection(const Selection&) = delete;
-    Selection& operator=(const Selection&) = delete;
+    Selection(TestSurface& surface, HGDIOBJ object)
+        : surface(surface), object(object), previous(SelectObject(surface.dc, object)) {}
+    ~Selection() {
+        SelectObject(surface.dc, previous);
+        DeleteObject(object);
+    }
 
     TestSurface& surface;
     HGDIOBJ object;

@@ -7,80 +7,25 @@ namespace {
 
 constexpr uint32_t kGrey = 0x808080;
 
+// A white outline ('o': neither the grey fill nor black) from left to
+// right - 1, the black brush inside; narrow ones are all outline.
 TEST(Rectangle, OnePixelPenCoversLeftToRightMinusOne) {
-    TestSurface surface(8, 6, kGrey);
+    TestSurface surface(12, 6, kGrey);
     {
         Selection pen(surface, CreatePen(PS_SOLID, 1, RGB(255, 255, 255)));
         Selection brush(surface, GetStockObject(BLACK_BRUSH));
         Rectangle(surface.dc, 1, 1, 6, 5);
-    }
-    // White outline ('o' is neither the grey fill nor black), black inside.
-    EXPECT_EQ(surface.Picture(),
-              "........\n"
-              ".ooooo..\n"
-              ".o###o..\n"
-              ".o###o..\n"
-              ".ooooo..\n"
-              "........\n");
-}
-
-TEST(Rectangle, DefaultsDrawABlackFrameAroundWhite) {
-    TestSurface surface(6, 5, kGrey);
-    Rectangle(surface.dc, 0, 0, 4, 4);
-    Rectangle(surface.dc, 5, 4, 6, 5);
-    EXPECT_EQ(surface.Picture(),
-              "####..\n"
-              "#oo#..\n"
-              "#oo#..\n"
-              "####..\n"
-              ".....#\n");
-    EXPECT_EQ(surface.At(1, 1), kWhitePixel);
-}
-
-TEST(Rectangle, NarrowOnesAreAllOutline) {
-    TestSurface surface(6, 6, kGrey);
-    {
-        Selection pen(surface, CreatePen(PS_SOLID, 1, RGB(255, 255, 255)));
-        Selection brush(surface, GetStockObject(BLACK_BRUSH));
-        Rectangle(surface.dc, 0, 0, 2, 4);
-        Rectangle(surface.dc, 3, 0, 4, 3);
-        Rectangle(surface.dc, 2, 5, 6, 7);
+        Rectangle(surface.dc, 7, 0, 9, 4);
+        Rectangle(surface.dc, 10, 0, 11, 3);
+        Rectangle(surface.dc, 8, 5, 12, 7);
     }
     EXPECT_EQ(surface.Picture(),
-              "oo.o..\n"
-              "oo.o..\n"
-              "oo.o..\n"
-              "oo....\n"
-              "......\n"
-              "..oooo\n");
-}
-
-// Small rectangles across every edge light the pixels that the same
-// rectangles light inside a bitmap large enough to hold them whole.
-TEST(Rectangle, SmallOnesClipWithoutMovingPixels) {
-    constexpr int kShift = 16;
-    for (int width = 1; width <= 5; ++width) {
-        for (int height = 1; height <= 5; ++height) {
-            for (int y = -6; y <= 7; ++y) {
-                for (int x = -6; x <= 9; ++x) {
-                    TestSurface clipped(8, 6, kGrey), whole(40, 40, kGrey);
-                    for (TestSurface* surface : {&clipped, &whole}) {
-                        const int shift = surface == &whole ? kShift : 0;
-                        Selection pen(*surface, CreatePen(PS_SOLID, 0, RGB(255, 0, 0)));
-                        Selection brush(*surface, GetStockObject(BLACK_BRUSH));
-                        Rectangle(surface->dc, x + shift, y + shift, x + shift + width,
-                                  y + shift + height);
-                    }
-                    for (int py = 0; py < 6; ++py) {
-                        for (int px = 0; px < 8; ++px) {
-                            ASSERT_EQ(clipped.At(px, py), whole.At(px + kShift, py + kShift))
-                                << width << "x" << height << " at " << x << "," << y;
-                        }
-                    }
-                }
-            }
-        }
-    }
+              ".......oo.o.\n"
+              ".ooooo.oo.o.\n"
+              ".o###o.oo.o.\n"
+              ".o###o.oo...\n"
+              ".ooooo......\n"
+              "........oooo\n");
 }
 
 TEST(Rectangle, ThreePixelPenCentresItsOutlineOnTheBorder) {
@@ -89,18 +34,30 @@ TEST(Rectangle, ThreePixelPenCentresItsOutlineOnTheBorder) {
         Selection pen(surface, CreatePen(PS_SOLID, 3, RGB(0, 0, 0)));
         Rectangle(surface.dc, 2, 2, 10, 9);
     }
-    EXPECT_EQ(surface.Picture(),
-              "............\n"
-              ".##########.\n"
-              ".##########.\n"
-              ".##########.\n"
-              ".###oooo###.\n"
-              ".###oooo###.\n"
-              ".###oooo###.\n"
-              ".##########.\n"
-              ".##########.\n"
-              ".##########.\n"
-              "............\n");
+    const std::string band = ".##########.\n", edges = ".###oooo###.\n", none = "............\n";
+    EXPECT_EQ(surface.Picture(), none + band + band + band + edges + edges + edges + band + band +
+                                     band + none);
+    EXPECT_EQ(surface.At(5, 5), kWhitePixel);
+}
+
+// Small rectangles across every edge light the pixels that the same
+// rectangles light inside a bitmap large enough to hold them whole.
+TEST(Rectangle, SmallOnesClipWithoutMovingPixels) {
+    for (int size = 0; size < 25; ++size) {
+        for (int y = -6; y <= 7; ++y) {
+            for (int x = -6; x <= 9; ++x) {
+                TestSurface clipped(8, 6, kGrey), whole(40, 40, kGrey);
+                for (auto [surface, shift] : {std::pair{&clipped, 0}, std::pair{&whole, 16}}) {
+                    Selection pen(*surface, CreatePen(PS_SOLID, 0, RGB(255, 0, 0)));
+                    Selection brush(*surface, GetStockObject(BLACK_BRUSH));
+                    Rectangle(surface->dc, x + shift, y + shift, x + shift + size % 5 + 1,
+                              y + shift + size / 5 + 1);
+                }
+                ASSERT_EQ(clipped.Pixels(0, 0, 8, 6), whole.Pixels(16, 16, 8, 6))
+                    << size % 5 + 1 << "x" << size / 5 + 1 << " at " << x << "," << y;
+            }
+        }
+    }
 }
 
 TEST(Rectangle, CrossHatchIsAGridOverTheBackground) {
@@ -120,8 +77,7 @@ TEST(Rectangle, CrossHatchIsAGridOverTheBackground) {
 TEST(Rectangle, HugeRectangleIsClippedToTheBitmap) {
     TestSurface surface(10, 8, kGrey);
     Rectangle(surface.dc, -1000000000, -1000000000, 1000000000, 1000000000);
-    EXPECT_TRUE(surface.Changed().size() == 80u);
-    EXPECT_EQ(surface.At(0, 0), kWhitePixel);
+    EXPECT_EQ(surface.Changed().size(), 80u);
     Rectangle(surface.dc, -1000000000, 3, 1000000000, 1000000000);
     EXPECT_EQ(surface.At(0, 3), kBlackPixel);
     EXPECT_EQ(surface.At(9, 3), kBlackPixel);

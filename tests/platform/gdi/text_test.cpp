@@ -9,13 +9,9 @@ constexpr uint32_t kGrey = 0x808080;
 
 // The ink of one 8x16 cell as 16 rows of 8 bits, bit 7 the left column.
 std::vector<int> CellInk(const TestSurface& surface, int left, int top) {
-    std::vector<int> rows;
-    for (int y = top; y < top + 16; ++y) {
-        int bits = 0;
-        for (int x = left; x < left + 8; ++x) {
-            bits = bits << 1 | (surface.At(x, y) == kBlackPixel ? 1 : 0);
-        }
-        rows.push_back(bits);
+    std::vector<int> rows(16);
+    for (int y = 0; y < 16; ++y) {
+        for (int x = 0; x < 8; ++x) rows[y] = rows[y] << 1 | (surface.At(left + x, top + y) == 0);
     }
     return rows;
 }
@@ -30,37 +26,24 @@ TEST(Text, BlackGlyphsInWhiteCellsFromTheTopLeftCorner) {
     EXPECT_EQ(a[9], 0x7E);
     EXPECT_EQ(CellInk(surface, 11, 2), a);
     EXPECT_NE(CellInk(surface, 19, 2), a);
-    for (int y = 2; y < 18; ++y) {
-        for (int x = 3; x < 27; ++x) EXPECT_NE(surface.At(x, y), kGrey) << x << "," << y;
-    }
-    EXPECT_EQ(surface.At(27, 2), kGrey);
-    EXPECT_EQ(surface.At(3, 18), kGrey);
-    EXPECT_EQ(surface.At(2, 2), kGrey);
+    PixelSet cells;
+    for (int i = 0; i < 24 * 16; ++i) cells.insert({3 + i % 24, 2 + i / 24});
+    EXPECT_EQ(surface.Changed(), cells);
 }
 
+// Clipped to its rectangle and the bitmap, the same pixels as drawn whole;
+// far away, nothing.
 TEST(Text, StaysInsideItsRectangleAndTheBitmap) {
-    TestSurface surface(30, 20, kGrey);
-    RECT rect{-4, -5, 13, 6};
+    TestSurface surface(30, 20, kGrey), whole(40, 30, kGrey);
+    RECT rect{-4, -5, 13, 6}, wide{0, 0, 40, 30}, far{-1000000000, 0, 1000000000, 16};
     DrawTextA(surface.dc, "WWWWWW", 4, &rect, 0);
-    PixelSet expected;
-    for (int y = 0; y < 6; ++y) {
-        for (int x = 0; x < 13; ++x) expected.insert({x, y});
-    }
-    EXPECT_EQ(surface.Changed(), expected);
-
-    TestSurface whole(40, 30, kGrey);
-    RECT wide{0, 0, 40, 30};
     DrawTextA(whole.dc, "WWWWWW", 4, &wide, 0);
-    for (int y = 0; y < 6; ++y) {
-        for (int x = 0; x < 13; ++x) EXPECT_EQ(surface.At(x, y), whole.At(x + 4, y + 5));
-    }
-}
-
-TEST(Text, FarAwayRectangleDrawsNothing) {
-    TestSurface surface(16, 16, kGrey);
-    RECT rect{-1000000000, 0, 1000000000, 16};
-    DrawTextA(surface.dc, "ABC", -1, &rect, 0);
-    EXPECT_TRUE(surface.Changed().empty());
+    EXPECT_EQ(surface.Pixels(0, 0, 13, 6), whole.Pixels(4, 5, 13, 6));
+    EXPECT_EQ(surface.Changed().size(), 13u * 6u);
+    EXPECT_EQ(surface.ChangedIn(0, 0, 13, 6).size(), 13u * 6u);
+    TestSurface empty(16, 16, kGrey);
+    DrawTextA(empty.dc, "ABC", -1, &far, 0);
+    EXPECT_TRUE(empty.Changed().empty());
 }
 
 }  // namespace

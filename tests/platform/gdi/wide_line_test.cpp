@@ -7,73 +7,36 @@
 
 namespace {
 
-struct WidePen : Selection {
-    WidePen(TestSurface& surface, int width)
-        : Selection(surface, CreatePen(PS_SOLID, width, RGB(0, 0, 0))) {}
-};
-
 std::string WidePicture(int width, int height, int penWidth, int x0, int y0, int x1, int y1) {
     TestSurface surface(width, height);
-    WidePen pen(surface, penWidth);
+    Selection pen(surface, CreatePen(PS_SOLID, penWidth, RGB(0, 0, 0)));
     surface.Line(x0, y0, x1, y1);
     return surface.Picture();
 }
 
-TEST(WideLine, IsABandOfThePenWidthWithRoundEnds) {
-    EXPECT_EQ(WidePicture(10, 5, 2, 2, 2, 6, 2),
-              "..........\n"
-              ".######...\n"
-              ".######...\n"
-              "..........\n"
-              "..........\n");
-    EXPECT_EQ(WidePicture(10, 5, 3, 2, 2, 6, 2),
-              "..........\n"
-              ".#######..\n"
-              ".#######..\n"
-              ".#######..\n"
-              "..........\n");
-    EXPECT_EQ(WidePicture(5, 9, 3, 2, 2, 2, 6),
-              ".....\n"
-              ".###.\n"
-              ".###.\n"
-              ".###.\n"
-              ".###.\n"
-              ".###.\n"
-              ".###.\n"
-              ".###.\n"
-              ".....\n");
-}
-
-TEST(WideLine, LevelAndPlumbBandsAreTheSameDrawnEitherWay) {
-    const std::string plumb = WidePicture(5, 9, 2, 2, 2, 2, 6);
-    EXPECT_EQ(plumb,
-              ".....\n"
-              ".##..\n"
-              ".##..\n"
-              ".##..\n"
-              ".##..\n"
-              ".##..\n"
-              ".##..\n"
-              ".....\n"
-              ".....\n");
-    EXPECT_EQ(WidePicture(5, 9, 2, 2, 6, 2, 2), plumb);
-    EXPECT_EQ(WidePicture(5, 9, 3, 2, 6, 2, 2), WidePicture(5, 9, 3, 2, 2, 2, 6));
-    EXPECT_EQ(WidePicture(10, 5, 2, 6, 2, 2, 2), WidePicture(10, 5, 2, 2, 2, 6, 2));
-    EXPECT_EQ(WidePicture(10, 5, 3, 6, 2, 2, 2), WidePicture(10, 5, 3, 2, 2, 6, 2));
-    EXPECT_EQ(WidePicture(6, 6, 2, 3, 2, 3, 3),
-              "......\n"
-              "..##..\n"
-              "..##..\n"
-              "..##..\n"
-              "......\n"
-              "......\n");
+// A band of the pen width with round ends, the same drawn either way.
+TEST(WideLine, IsABandOfThePenWidthTheSameEitherWay) {
+    const struct {
+        int width, height, pen, x0, y0, x1, y1;
+        const char* picture;
+    } cases[] = {
+        {10, 5, 2, 2, 2, 6, 2, "..........\n.######...\n.######...\n..........\n..........\n"},
+        {10, 5, 3, 2, 2, 6, 2, "..........\n.#######..\n.#######..\n.#######..\n..........\n"},
+        {5, 9, 2, 2, 2, 2, 6, ".....\n.##..\n.##..\n.##..\n.##..\n.##..\n.##..\n.....\n.....\n"},
+        {5, 9, 3, 2, 2, 2, 6, ".....\n.###.\n.###.\n.###.\n.###.\n.###.\n.###.\n.###.\n.....\n"},
+        {6, 6, 2, 3, 2, 3, 3, "......\n..##..\n..##..\n..##..\n......\n......\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.picture);
+        EXPECT_EQ(WidePicture(c.width, c.height, c.pen, c.x0, c.y0, c.x1, c.y1), c.picture);
+        EXPECT_EQ(WidePicture(c.width, c.height, c.pen, c.x1, c.y1, c.x0, c.y0), c.picture);
+    }
 }
 
 TEST(WideLine, ConnectedLinesJoinRound) {
     TestSurface surface(14, 14);
-    WidePen pen(surface, 3);
-    MoveToEx(surface.dc, 2, 2, nullptr);
-    LineTo(surface.dc, 10, 2);
+    Selection pen(surface, CreatePen(PS_SOLID, 3, RGB(0, 0, 0)));
+    surface.Line(2, 2, 10, 2);
     LineTo(surface.dc, 10, 10);
     EXPECT_EQ(surface.At(11, 1), kBlackPixel);
     EXPECT_EQ(surface.At(11, 3), kBlackPixel);
@@ -82,20 +45,22 @@ TEST(WideLine, ConnectedLinesJoinRound) {
 
 TEST(WideLine, CoversTheOnePixelLineAndClipsWithoutMovingPixels) {
     std::mt19937 random(6);
-    std::uniform_int_distribution<int> coordinate(-150, 210);
+    std::uniform_int_distribution<int> c(-150, 210);
     for (int width : {2, 3}) {
         for (int i = 0; i < 100; ++i) {
-            const int x0 = coordinate(random), y0 = coordinate(random);
-            const int x1 = coordinate(random), y1 = coordinate(random);
+            const int x0 = c(random), y0 = c(random), x1 = c(random), y1 = c(random);
+            SCOPED_TRACE(testing::Message() << width << ": " << x0 << "," << y0 << " -> " << x1
+                                            << "," << y1);
             TestSurface whole(500, 500), clipped(40, 30), thin(500, 500);
             {
-                WidePen wholePen(whole, width), clippedPen(clipped, width);
+                Selection a(whole, CreatePen(PS_SOLID, width, 0));
+                Selection b(clipped, CreatePen(PS_SOLID, width, 0));
                 whole.Line(x0 + 200, y0 + 200, x1 + 200, y1 + 200);
                 clipped.Line(x0, y0, x1, y1);
             }
             thin.Line(x0 + 200, y0 + 200, x1 + 200, y1 + 200);
             const PixelSet band = whole.ChangedIn(200, 200, 40, 30);
-            EXPECT_EQ(clipped.Changed(), band) << x0 << "," << y0 << " -> " << x1 << "," << y1;
+            EXPECT_EQ(clipped.Changed(), band);
             for (auto pixel : thin.ChangedIn(200, 200, 40, 30)) EXPECT_TRUE(band.count(pixel));
         }
     }
@@ -103,12 +68,11 @@ TEST(WideLine, CoversTheOnePixelLineAndClipsWithoutMovingPixels) {
 
 TEST(WideLine, EndsABillionPixelsAwayGiveTheBandAcrossTheBitmap) {
     TestSurface surface(16, 8);
-    WidePen pen(surface, 2);
+    Selection pen(surface, CreatePen(PS_SOLID, 2, RGB(0, 0, 0)));
     surface.Line(-1000000000, 4, 1000000000, 4);
     surface.Line(9, -1000000000, 9, 1000000000);
     PixelSet expected;
-    for (int i = 0; i < 16; ++i) expected.insert({i, 3}), expected.insert({i, 4});
-    for (int i = 0; i < 8; ++i) expected.insert({8, i}), expected.insert({9, i});
+    for (int i = 0; i < 16; ++i) expected.insert({{i, 3}, {i, 4}, {8, i % 8}, {9, i % 8}});
     EXPECT_EQ(surface.Changed(), expected);
 }
 

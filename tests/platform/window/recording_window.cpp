@@ -1,45 +1,39 @@
 #include "tests/platform/window/recording_window.h"
 
-std::vector<RecordedMessage> recorded;
+std::vector<MSG> recorded;
 LRESULT createResult;
 bool paintsThroughBeginPaint;
 
 namespace {
 
-constexpr char kClassName[] = "RecordingWindow";
-
 LRESULT CALLBACK RecordingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    recorded.push_back({message, wParam, lParam});
+    recorded.push_back({window, message, wParam, lParam, 0, {}});
+    PAINTSTRUCT paint;
     switch (message) {
-        case WM_CREATE:
-            return createResult;
-        case WM_DESTROY:
-            PostQuitMessage(3);
-            return 0;
+        case WM_CREATE: return createResult;
+        case WM_DESTROY: PostQuitMessage(3); return 0;
+        case WM_ERASEBKGND: return 1;
         case WM_PAINT:
             if (!paintsThroughBeginPaint) break;
-            PAINTSTRUCT paint;
             BeginPaint(window, &paint);
             EndPaint(window, &paint);
             return 0;
-        case WM_ERASEBKGND:
-            return 1;
-        default:
-            break;
     }
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
 }  // namespace
 
+std::vector<UINT> Messages() {
+    std::vector<UINT> numbers;
+    for (const MSG& m : recorded) numbers.push_back(m.message);
+    return numbers;
+}
+
 void RecordingWindowTest::SetUp() {
     UseHeadlessWindows(kWidth, kHeight);
-    static const bool registered = [] {
-        WNDCLASSA windowClass{};
-        windowClass.lpfnWndProc = RecordingProc;
-        windowClass.lpszClassName = kClassName;
-        return RegisterClassA(&windowClass) != 0;
-    }();
+    static const WNDCLASSA windowClass{0, RecordingProc, 0, 0, 0, 0, 0, 0, 0, "RecordingWindow"};
+    static const bool registered = RegisterClassA(&windowClass) != 0;
     ASSERT_TRUE(registered);
     recorded.clear();
     createResult = 0;
@@ -47,29 +41,20 @@ void RecordingWindowTest::SetUp() {
 }
 
 void RecordingWindowTest::TearDown() {
-    if (window != nullptr && WindowPixels(window, nullptr, nullptr) != nullptr) Close(window);
+    if (window == nullptr || WindowPixels(window, nullptr, nullptr) == nullptr) return;
+    DefWindowProcA(window, WM_CLOSE, 0, 0);
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0)) DispatchMessageA(&message);
 }
 
 HWND RecordingWindowTest::Create(DWORD style) {
-    window = CreateWindowExA(0, kClassName, "Recording", style, CW_USEDEFAULT, CW_USEDEFAULT,
-                             CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, nullptr, nullptr);
-    return window;
-}
-
-std::vector<UINT> RecordingWindowTest::Messages() const {
-    std::vector<UINT> numbers;
-    for (const RecordedMessage& m : recorded) numbers.push_back(m.message);
-    return numbers;
+    return window = CreateWindowExA(0, "RecordingWindow", "Recording", style, CW_USEDEFAULT,
+                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
+                                    nullptr, nullptr);
 }
 
 MSG RecordingWindowTest::NextMessage() {
     MSG message{};
     EXPECT_TRUE(GetMessageA(&message, nullptr, 0, 0));
     return message;
-}
-
-void RecordingWindowTest::Close(HWND closing) {
-    DefWindowProcA(closing, WM_CLOSE, 0, 0);
-    MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0)) DispatchMessageA(&message);
 }
