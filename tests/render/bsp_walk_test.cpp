@@ -19,7 +19,7 @@ protected:
     // Subsector k gets one seg from vertex k at x 1000 + k, so that the trace
     // tells which subsectors were drawn; its linedef is missing: no wall.
     void AddSubsectors(int count) {
-        for (int k = 0; k < count; k++) {
+        for (int k = static_cast<int>(map.subsectors.size()); count-- > 0; k++) {
             map.vertexes.push_back({static_cast<int16_t>(1000 + k), 0});
             map.segs.push_back({static_cast<int16_t>(k), static_cast<int16_t>(k), 0, -1, 0, 0});
             map.subsectors.push_back({1, static_cast<int16_t>(k)});
@@ -88,8 +88,7 @@ TEST_F(WalkTest, SideOfThePartition) {
         playerX = c.px;
         playerY = c.py;
         map.nodes = {Node(c.x, c.y, c.dx, c.dy, 0x8000, 0x8000)};
-        ASSERT_FALSE(Trace(0).empty());
-        EXPECT_EQ(Trace(0)[0], c.side == 0 ? WallPenLine(5) : DottedPenLine(5));
+        EXPECT_EQ(Trace(0).at(0), c.side == 0 ? WallPenLine(5) : DottedPenLine(5));
     }
 }
 
@@ -156,20 +155,17 @@ TEST_F(WalkTest, NodesDeeperThanFiftyTakeTheLastPen) {
     EXPECT_EQ(pens[51], WallPenLine(254));
 }
 
-TEST_F(WalkTest, LeafReferences) {
-    AddSubsectors(6);
+TEST_F(WalkTest, LeafReferencesAndChildOutsideTheNodeTable) {
+    SmallTree();
+    AddSubsectors(3);  // subsectors 3 to 5
     EXPECT_EQ(Walk(0xFFFF), std::vector<std::string>{"S0"});
     EXPECT_EQ(Walk(0x8005), std::vector<std::string>{"S5"});
+    EXPECT_EQ(Walk(0x7FFF), std::vector<std::string>{});
+    level.drawAllNodes = 1;
+    map.nodes[1].children[1] = 7;  // skipped
+    EXPECT_EQ(Walk(1), (std::vector<std::string>{"P1", "P2", "S0", "S1"}));
     level.maxDepth = 0;  // no limit applies to a leaf
     EXPECT_EQ(Walk(0x8003), std::vector<std::string>{"S3"});
-}
-
-TEST_F(WalkTest, ChildOutsideTheNodeTableIsSkipped) {
-    SmallTree();
-    level.drawAllNodes = 1;
-    map.nodes[1].children[1] = 7;
-    EXPECT_EQ(Walk(1), (std::vector<std::string>{"P1", "P2", "S0", "S1"}));
-    EXPECT_EQ(Walk(0x7FFF), std::vector<std::string>{});
 }
 
 TEST_F(WalkTest, CyclesAndSharedChildrenEnd) {
