@@ -10,23 +10,14 @@ namespace {
 constexpr char kClassName[] = "ViewerUnderTest";
 
 void ResetViewGlobals() {
-    levelView.maxDepth = 0;
-    levelView.maxDraw = 0;
+    levelView.maxDepth = levelView.maxDraw = 0;
     levelView.drawAllNodes = 0;
-    levelView.scale = 0;
-    levelView.offsetX = 0;
-    levelView.offsetY = 0;
-    playerX = 0;
-    playerY = 0;
-    playerAngle = 0;
-    clientWidth = 0;
-    clientHeight = 0;
+    levelView.scale = levelView.offsetX = levelView.offsetY = 0;
+    playerX = playerY = playerAngle = 0;
+    clientWidth = clientHeight = restoreWidth = restoreHeight = 0;
     mapIndex = 0;
-    fillWalls = false;
-    zoomedProjection = false;
+    fillWalls = zoomedProjection = false;
     swapStyle = 0x50000000;
-    restoreWidth = 0;
-    restoreHeight = 0;
     std::free(frameStore);
     frameStore = nullptr;
 }
@@ -46,8 +37,8 @@ void ReleasePens() {
 }  // namespace
 
 __time64_t FixedPenClock(__time64_t* result) {
-    if (result != nullptr) *result = ViewerProcessTest::kPenSecond;
-    return ViewerProcessTest::kPenSecond;
+    if (result != nullptr) *result = 1700000000;
+    return 1700000000;
 }
 
 void ViewerProcessTest::SetUp() {
@@ -84,12 +75,4 @@ HWND ViewerProcessTest::CreateViewerWindow() {
                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, nullptr,
                              nullptr);
     return window;
-}
-
-LRESULT ViewerProcessTest::Send(UINT message, WPARAM wParam, LPARAM lParam) {
-    return MainWindowProc(window, message, wParam, lParam);
-}
-
-void ViewerProcessTest::Press(WPARAM key, int times) {
-    for (int i = 0; i < times; ++i) EXPECT_EQ(Send(WM_KEYDOWN, key, 1), 0);
 }

@@ -10,13 +10,8 @@
 
 // A process that has not created its window yet.
 class ViewerProcessTest : public testing::Test {
-public:
-    // Pens seeded from a fixed second, so that two frames can be compared.
-    static constexpr __time64_t kPenSecond = 1700000000;
-
 protected:
-    static constexpr int kWidth = 640;
-    static constexpr int kHeight = 400;
+    static constexpr int kWidth = 640, kHeight = 400;
 
     void SetUp() override;
     void TearDown() override;
@@ -24,8 +19,12 @@ protected:
     // Creates the viewer's window, which runs the start-up sequence.
     HWND CreateViewerWindow();
 
-    LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
-    void Press(WPARAM key, int times = 1);
+    LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+        return MainWindowProc(window, message, wParam, lParam);
+    }
+    void Press(WPARAM key, int times = 1) {
+        for (int i = 0; i < times; ++i) EXPECT_EQ(Send(WM_KEYDOWN, key, 1), 0);
+    }
 
     HWND window = nullptr;
 };
@@ -39,4 +38,5 @@ protected:
     }
 };
 
+// Pens seeded from a fixed second, so that two frames can be compared.
 __time64_t FixedPenClock(__time64_t* result);

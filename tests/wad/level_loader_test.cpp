@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 #include <malloc.h>
 
-#include <cstring>
+#include <array>
+#include <tuple>
 
 #include "tests/support/captured_output.h"
 #include "tests/support/wad_builder.h"
@@ -23,19 +24,21 @@ size_t HeapInUse() {
 #endif
 }
 
-struct Counts {
-    int32_t vertexes, linedefs, things, sidedefs, sectors, segs, subsectors, nodes;
-    bool operator==(const Counts&) const = default;
-};
+using Counts = std::array<int32_t, 8>;
 
-Counts CountsOf(const LevelView& level) {
-    return {level.numVertexes, level.numLinedefs, level.numThings,     level.numSidedefs,
-            level.numSectors,  level.numSegs,     level.numSubsectors, level.numNodes};
+Counts CountsOf(const LevelView& l) {
+    return {l.numVertexes, l.numLinedefs, l.numThings, l.numSidedefs,
+            l.numSectors,  l.numSegs,     l.numSubsectors, l.numNodes};
 }
 
-void PrintTo(const Counts& c, std::ostream* os) {
-    *os << c.vertexes << " " << c.linedefs << " " << c.things << " " << c.sidedefs << " "
-        << c.sectors << " " << c.segs << " " << c.subsectors << " " << c.nodes;
+// Lumps of distinct sizes, so that every count tells which lump it came from;
+// VERTEXES and SEGS end in part of a record.
+std::vector<TestLump> DistinctMap(const std::string& name) {
+    return {{name, {}},
+            {"THINGS", ZeroBytes(10 * 3)},   {"LINEDEFS", ZeroBytes(14 * 2)},
+            {"SIDEDEFS", ZeroBytes(30 * 4)}, {"VERTEXES", ZeroBytes(4 * 5 + 3)},
+            {"SEGS", ZeroBytes(25)},         {"SSECTORS", ZeroBytes(4 * 7)},
+            {"NODES", ZeroBytes(28 * 6)},    {"SECTORS", ZeroBytes(26 * 8)}};
 }
 
 class LoadLevelTest : public testing::Test {
@@ -44,108 +47,61 @@ protected:
         wadPath = "DOOM1.WAD";
         mapIndex = 0;
     }
-
-    void UseFile(const std::vector<uint8_t>& bytes) {
-        wadPath = (path = WriteTempFile("level", bytes)).c_str();
+    void UseFile(const std::vector<TestLump>& lumps, const char* ident = "IWAD") {
+        wadPath = (path = WriteTempFile("level", BuildWad(lumps, ident))).c_str();
     }
 
     std::string path;
     LevelView level{};
 };
 
-// Lumps of distinct sizes, so that every count tells which lump it came from.
-std::vector<TestLump> DistinctMap(const std::string& name) {
-    return {{name, {}},
-            {"THINGS", ZeroBytes(10 * 3)},
-            {"LINEDEFS", ZeroBytes(14 * 2)},
-            {"SIDEDEFS", ZeroBytes(30 * 4)},
-            {"VERTEXES", ZeroBytes(4 * 5 + 3)},
-            {"SEGS", ZeroBytes(25)},
-            {"SSECTORS", ZeroBytes(4 * 7)},
-            {"NODES", ZeroBytes(28 * 6)},
-            {"SECTORS", ZeroBytes(26 * 8)}};
-}
-
-TEST_F(LoadLevelTest, CountsAreWholeRecordsOfEachLump) {
-    UseFile(BuildWad(DistinctMap("E1M1")));
+TEST_F(LoadLevelTest, CountsAreWholeRecordsOfTheLumpsAfterTheMarkerOfTheMapIndex) {
+    std::vector<TestLump> lumps = DistinctMap("E1M1");
+    std::vector<TestLump> last = DistinctMap("E1M9");
+    last.erase(last.begin() + 7);  // NODES: not found in the last map
+    last[1].data.clear();          // THINGS: size 0
+    for (const auto& more : {StandardMapLumps("E1M8", 1), last}) {
+        lumps.insert(lumps.end(), more.begin(), more.end());
+    }
+    UseFile(lumps);
     LoadLevel(&level);
     EXPECT_EQ(CountsOf(level), (Counts{5, 2, 3, 4, 8, 2, 7, 6}));
-    EXPECT_NE(level.nodes, nullptr);
+    mapIndex = 8;
+    EXPECT_EQ(CaptureStdout([&] { LoadLevel(&level); }), "");
+    EXPECT_EQ(CountsOf(level), (Counts{5, 2, 0, 4, 8, 2, 7, 0}));
+    EXPECT_EQ(level.nodes, nullptr);
+    EXPECT_EQ(static_cast<const void*>(level.things), static_cast<const void*>(level.linedefs));
 }
 
-TEST_F(LoadLevelTest, PointersReachTheRecordsInTheFile) {
+TEST_F(LoadLevelTest, UnreadableFileWritesOneLinePerLookupAndLeavesNothing) {
+    for (const auto& [ident, missing, line] :
+         {std::tuple{"IWAD", true, "Unable to open DOOM1.WAD.missing\n"},
+          {"WAD2", false, "Invalid WAD file\n"}}) {
+        UseFile(DistinctMap("E1M1"));
+        LoadLevel(&level);
+        UseFile(DistinctMap("E1M1"), ident);
+        if (missing) wadPath = "DOOM1.WAD.missing";
+        std::string expected;
+        for (int i = 0; i < 8; ++i) expected += line;
+        EXPECT_EQ(CaptureStdout([&] { LoadLevel(&level); }), expected);
+        EXPECT_EQ(CountsOf(level), Counts{});
+        EXPECT_EQ(level.vertexes, nullptr);
+        EXPECT_EQ(level.nodes, nullptr);
+    }
+}
+
+TEST_F(LoadLevelTest, PointersReachTheRecordsAndReloadingReadsTheFileAgain) {
     std::vector<TestLump> lumps = DistinctMap("E1M1");
     lumps[4].data = Int16Bytes({-768, 1200, 7, -3, 32767, -32768});
-    UseFile(BuildWad(lumps, "PWAD"));
+    UseFile(lumps, "PWAD");
     LoadLevel(&level);
     ASSERT_EQ(level.numVertexes, 3);
     EXPECT_EQ(level.vertexes[0].x, -768);
     EXPECT_EQ(level.vertexes[0].y, 1200);
     EXPECT_EQ(level.vertexes[2].x, 32767);
     EXPECT_EQ(level.vertexes[2].y, -32768);
-}
-
-TEST_F(LoadLevelTest, LastMapIndexLoadsTheLumpsAfterItsMarker) {
-    std::vector<TestLump> lumps = StandardMapLumps("E1M8", 1);
-    std::vector<TestLump> last = DistinctMap("E1M9");
-    lumps.insert(lumps.end(), last.begin(), last.end());
-    UseFile(BuildWad(lumps));
-    mapIndex = 8;
-    LoadLevel(&level);
-    EXPECT_EQ(CountsOf(level), (Counts{5, 2, 3, 4, 8, 2, 7, 6}));
-}
-
-TEST_F(LoadLevelTest, MissingFileWritesOneLinePerLookupAndLeavesNothing) {
-    UseFile(BuildWad(DistinctMap("E1M1")));
-    LoadLevel(&level);
-    wadPath = "DOOM1.WAD.missing";
-    std::string out = CaptureStdout([&] { LoadLevel(&level); });
-    std::string expected;
-    for (int i = 0; i < 8; ++i) expected += "Unable to open DOOM1.WAD.missing\n";
-    EXPECT_EQ(out, expected);
-    EXPECT_EQ(CountsOf(level), (Counts{}));
-    EXPECT_EQ(level.vertexes, nullptr);
-    EXPECT_EQ(level.nodes, nullptr);
-}
-
-TEST_F(LoadLevelTest, InvalidFileWritesOneLinePerLookup) {
-    UseFile(BuildWad(DistinctMap("E1M1"), "WAD2"));
-    std::string out = CaptureStdout([&] { LoadLevel(&level); });
-    std::string expected;
-    for (int i = 0; i < 8; ++i) expected += "Invalid WAD file\n";
-    EXPECT_EQ(out, expected);
-    EXPECT_EQ(CountsOf(level), (Counts{}));
-}
-
-TEST_F(LoadLevelTest, LumpNotFoundGivesNullAndZeroWhileOthersLoad) {
-    std::vector<TestLump> lumps = DistinctMap("E1M1");
-    lumps.erase(lumps.begin() + 7);  // NODES
-    UseFile(BuildWad(lumps));
-    std::string out = CaptureStdout([&] { LoadLevel(&level); });
-    EXPECT_EQ(out, "");
-    EXPECT_EQ(level.nodes, nullptr);
-    EXPECT_EQ(CountsOf(level), (Counts{5, 2, 3, 4, 8, 2, 7, 0}));
-}
-
-TEST_F(LoadLevelTest, ZeroSizedLumpGivesZeroCountAndItsPointer) {
-    std::vector<TestLump> lumps = DistinctMap("E1M1");
-    lumps[1].data.clear();  // THINGS
-    UseFile(BuildWad(lumps));
-    LoadLevel(&level);
-    EXPECT_EQ(level.numThings, 0);
-    EXPECT_EQ(reinterpret_cast<const uint8_t*>(level.things),
-              reinterpret_cast<const uint8_t*>(level.linedefs));
-}
-
-TEST_F(LoadLevelTest, ReloadingReadsTheFileAgain) {
-    std::vector<TestLump> lumps = DistinctMap("E1M1");
-    lumps[4].data = Int16Bytes({1, 2});
-    UseFile(BuildWad(lumps));
-    LoadLevel(&level);
-    ASSERT_EQ(level.vertexes[0].x, 1);
-    // The same map, changed on disk, shows the change at the next load.
-    lumps[4].data = Int16Bytes({5, 6});
-    UseFile(BuildWad(lumps));
+    lumps[4].data = Int16Bytes({5, 6});  // the same map, changed on disk
+    UseFile(lumps);
     LoadLevel(&level);
     EXPECT_EQ(CountsOf(level), (Counts{1, 2, 3, 4, 8, 2, 7, 6}));
     EXPECT_EQ(level.vertexes[0].x, 5);
@@ -154,12 +110,11 @@ TEST_F(LoadLevelTest, ReloadingReadsTheFileAgain) {
 TEST_F(LoadLevelTest, SwitchingMapsReleasesTheReplacedImages) {
     std::vector<TestLump> lumps = StandardMapLumps("E1M1", 1);
     lumps.push_back({"PADDING", ZeroBytes(1 << 20)});
-    UseFile(BuildWad(lumps));
+    UseFile(lumps);
     LoadLevel(&level);
     const size_t before = HeapInUse();
     for (int i = 0; i < 100; ++i) LoadLevel(&level);
-    const size_t after = HeapInUse();
-    EXPECT_LT(after, before + (2u << 20)) << "heap grew by " << (after - before) << " bytes";
+    EXPECT_LT(HeapInUse(), before + (2u << 20)) << "the heap grew";
     EXPECT_EQ(level.numNodes, 1);
 }
 

@@ -8,6 +8,11 @@
 
 namespace {
 
+std::vector<TestLump> Concat(std::vector<TestLump> a, const std::vector<TestLump>& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
 class FindMapLumpTest : public testing::Test {
 protected:
     void TearDown() override {
@@ -15,13 +20,16 @@ protected:
         wadPath = "DOOM1.WAD";
     }
 
+    // Points wadPath at a fresh file, dropping the image of the previous one.
     void UseFile(const std::vector<uint8_t>& bytes) {
+        FreeWadImage(image);
+        image = nullptr;
+        size = 0xDEADBEEF;
         fileBytes = bytes;
         wadPath = (path = WriteTempFile("archive", bytes)).c_str();
     }
 
-    // Looks a lump up and returns its offset in the file, or -1 when the
-    // lookup found nothing.
+    // The lump's offset in the file, or -1 when the lookup found nothing.
     long Find(const char* mapName, const char* lumpName) {
         const uint8_t* lump = FindMapLump(mapName, lumpName, &size, &image);
         return lump == nullptr ? -1 : static_cast<long>(lump - image);
@@ -39,162 +47,81 @@ protected:
     uint32_t size = 0xDEADBEEF;
 };
 
-TEST_F(FindMapLumpTest, FindsEachLumpOfTheNamedMap) {
-    std::vector<TestLump> lumps = StandardMapLumps("E1M1", 1);
-    std::vector<TestLump> second = StandardMapLumps("E1M2", 2);
-    lumps.insert(lumps.end(), second.begin(), second.end());
-    UseFile(BuildWad(lumps, "PWAD"));
-
-    EXPECT_EQ(Find("E1M2", "VERTEXES"), OffsetOf(11 + 4));
-    EXPECT_EQ(size, 8u);
-    EXPECT_EQ(Find("E1M2", "SSECTORS"), OffsetOf(11 + 6));
-    EXPECT_EQ(Find("E1M2", "SECTORS"), OffsetOf(11 + 8));
-    EXPECT_EQ(size, 52u);
-    EXPECT_EQ(Find("E1M1", "NODES"), OffsetOf(7));
-    EXPECT_EQ(size, 28u);
-}
-
-TEST_F(FindMapLumpTest, ImageIsReadOnceAndReused) {
-    UseFile(BuildWad(StandardMapLumps("E1M1", 1)));
-    ASSERT_NE(Find("E1M1", "THINGS"), -1);
-    uint8_t* first = image;
-    ASSERT_NE(Find("E1M1", "NODES"), -1);
+TEST_F(FindMapLumpTest, LookupFindsTheEntryTheGateAndTheNamesLeadTo) {
+    const auto e1m1 = StandardMapLumps("E1M1", 1);
+    const std::vector<TestLump> eightChars = {
+        {"E1M1", {}}, {"SSECTORS", ZeroBytes(4)}, {"VERTEXES", ZeroBytes(4)}, {"SECTORS", ZeroBytes(26)}};
+    struct Case {  // entry -1: nothing found
+        const char* what; std::vector<TestLump> lumps; const char *map, *lump; int entry; uint32_t size;
+    } cases[] = {
+        {"second map", Concat(e1m1, StandardMapLumps("E1M2", 2)), "E1M2", "VERTEXES", 11 + 4, 8},
+        {"second map", Concat(e1m1, StandardMapLumps("E1M2", 2)), "E1M2", "SECTORS", 11 + 8, 52},
+        {"first map", Concat(e1m1, StandardMapLumps("E1M2", 2)), "E1M1", "NODES", 7, 28},
+        {"no entry occurs in the map name", e1m1, "E2M3", "THINGS", -1, 0xDEADBEEF},
+        {"the marker occurs in the lump name", e1m1, "E1M1", "E1M1X", 0, 0},
+        {"empty name before the marker", Concat({{"", ZeroBytes(3)}}, e1m1), "E3M9", "VERTEXES", 0, 3},
+        {"SECTORS before SSECTORS",
+         {{"E1M1", {}}, {"SECTORS", ZeroBytes(26)}, {"SSECTORS", ZeroBytes(4)}}, "E1M1", "SSECTORS",
+         1, 26},
+        {"map lacking the lump", Concat({{"E1M1", {}}, {"THINGS", ZeroBytes(10)}},
+                                        StandardMapLumps("E1M2", 3)), "E1M1", "NODES", 2 + 7, 84},
+        // The entry after SSECTORS would read as more name if the 8-byte
+        // field were not cut at 8.
+        {"8 characters, SECTORS", eightChars, "E1M1", "SECTORS", 3, 26},
+        {"8 characters, VERTEXES", eightChars, "E1M1", "VERTEXES", 2, 4},
+        {"letter case", {{"e1m1", {}}, {"E1M1", {}}, {"nodes", ZeroBytes(28)}, {"NODES", ZeroBytes(56)}},
+         "E1M1", "NODES", 3, 56},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        UseFile(BuildWad(c.lumps, "PWAD"));
+        EXPECT_EQ(Find(c.map, c.lump), c.entry < 0 ? -1 : OffsetOf(c.entry));
+        EXPECT_EQ(size, c.size);
+    }
+    uint8_t* first = image;  // the image is read once and reused
+    EXPECT_NE(Find("E1M1", "NODES"), -1);
     EXPECT_EQ(image, first);
 }
 
-TEST_F(FindMapLumpTest, MissingFileIsReportedAtEveryLookup) {
-    wadPath = "no-such-dir/DOOM1.WAD";
-    std::string out = CaptureStdout([&] {
-        EXPECT_EQ(Find("E1M1", "THINGS"), -1);
-        EXPECT_EQ(Find("E1M1", "NODES"), -1);
-    });
-    EXPECT_EQ(out, "Unable to open no-such-dir/DOOM1.WAD\nUnable to open no-such-dir/DOOM1.WAD\n");
-    EXPECT_EQ(image, nullptr);
-    EXPECT_EQ(size, 0xDEADBEEFu);
-}
-
-TEST_F(FindMapLumpTest, WrongIdentificationIsReportedAndImageKept) {
-    UseFile(BuildWad(StandardMapLumps("E1M1", 1), "JWAD"));
-    std::string out = CaptureStdout([&] {
-        EXPECT_EQ(Find("E1M1", "THINGS"), -1);
-        EXPECT_NE(image, nullptr);
-        EXPECT_EQ(Find("E1M1", "THINGS"), -1);
-    });
-    EXPECT_EQ(out, "Invalid WAD file\nInvalid WAD file\n");
-}
-
-TEST_F(FindMapLumpTest, LetterCaseOfTheIdentificationMatters) {
-    UseFile(BuildWad(StandardMapLumps("E1M1", 1), "iwad"));
-    EXPECT_EQ(CaptureStdout([&] { Find("E1M1", "THINGS"); }), "Invalid WAD file\n");
-}
-
-TEST_F(FindMapLumpTest, LumpCountOfZeroOrBelowFindsNothingSilently) {
-    for (int32_t count : {0, -1, INT32_MIN}) {
-        std::vector<uint8_t> wad = BuildWad(StandardMapLumps("E1M1", 1));
-        PatchI32(wad, 4, count);
-        UseFile(wad);
-        std::string out = CaptureStdout([&] { EXPECT_EQ(Find("E1M1", "THINGS"), -1); });
-        EXPECT_EQ(out, "");
+TEST_F(FindMapLumpTest, FileThatIsNotAWadIsReportedAtEveryLookup) {
+    const std::vector<uint8_t> wad = BuildWad(StandardMapLumps("E1M1", 1));
+    const auto cut = [&](size_t n) { return std::vector<uint8_t>(wad.begin(), wad.begin() + n); };
+    // Identifications differing in a letter or its case, headers shorter than
+    // 12 bytes, and last a 0-byte file.
+    for (const auto& bytes : {BuildWad(StandardMapLumps("E1M1", 1), "JWAD"),
+                              BuildWad(StandardMapLumps("E1M1", 1), "iwad"), cut(3), cut(4), cut(8),
+                              cut(11), std::vector<uint8_t>{}}) {
+        SCOPED_TRACE(testing::Message() << bytes.size() << " bytes");
+        UseFile(bytes);
+        std::string out = CaptureStdout([&] {
+            EXPECT_EQ(Find("E1M1", "THINGS"), -1);
+            EXPECT_NE(image, nullptr) << "the image is kept";
+            EXPECT_EQ(Find("E1M1", "THINGS"), -1);
+        });
+        EXPECT_EQ(out, "Invalid WAD file\nInvalid WAD file\n");
         EXPECT_EQ(size, 0xDEADBEEFu);
-        FreeWadImage(image);
-        image = nullptr;
     }
-}
-
-TEST_F(FindMapLumpTest, GateStaysClosedWhenNoEntryOccursInTheMapName) {
-    UseFile(BuildWad(StandardMapLumps("E1M1", 1)));
-    EXPECT_EQ(Find("E2M3", "THINGS"), -1);
-    EXPECT_EQ(Find("E2M3", "NODES"), -1);
-}
-
-TEST_F(FindMapLumpTest, MarkerItselfIsTheFirstCandidate) {
-    // "E1M1" occurs in the wanted name "E1M1X": the marker answers.
-    UseFile(BuildWad(StandardMapLumps("E1M1", 1)));
-    EXPECT_EQ(Find("E1M1", "E1M1X"), OffsetOf(0));
-}
-
-TEST_F(FindMapLumpTest, EmptyNameBeforeTheMarkerOpensTheGateAndMatchesAnything) {
-    std::vector<TestLump> lumps = StandardMapLumps("E1M1", 1);
-    lumps.insert(lumps.begin(), TestLump{"", ZeroBytes(3)});
-    UseFile(BuildWad(lumps));
-    EXPECT_EQ(Find("E3M9", "VERTEXES"), OffsetOf(0));
-    EXPECT_EQ(size, 3u);
-}
-
-TEST_F(FindMapLumpTest, SectorsBeforeSsectorsAnswersTheSsectorsSearch) {
-    std::vector<TestLump> lumps = {{"E1M1", {}},
-                                   {"SECTORS", ZeroBytes(26)},
-                                   {"SSECTORS", ZeroBytes(4)}};
-    UseFile(BuildWad(lumps));
-    EXPECT_EQ(Find("E1M1", "SSECTORS"), OffsetOf(1));
-    EXPECT_EQ(size, 26u);
-}
-
-TEST_F(FindMapLumpTest, MapLackingALumpTakesTheNextMapsLump) {
-    std::vector<TestLump> lumps = {{"E1M1", {}}, {"THINGS", ZeroBytes(10)}};
-    std::vector<TestLump> second = StandardMapLumps("E1M2", 3);
-    lumps.insert(lumps.end(), second.begin(), second.end());
-    UseFile(BuildWad(lumps));
-    EXPECT_EQ(Find("E1M1", "NODES"), OffsetOf(2 + 7));
-    EXPECT_EQ(size, 84u);
-}
-
-TEST_F(FindMapLumpTest, EightCharacterNamesAreComparedInFull) {
-    // The directory entry after SSECTORS starts with bytes that would read
-    // as more name if the 8-byte field were not terminated.
-    std::vector<TestLump> lumps = {{"E1M1", {}},
-                                   {"SSECTORS", ZeroBytes(4)},
-                                   {"VERTEXES", ZeroBytes(4)},
-                                   {"SECTORS", ZeroBytes(26)}};
-    UseFile(BuildWad(lumps));
-    EXPECT_EQ(Find("E1M1", "SECTORS"), OffsetOf(3));
-    EXPECT_EQ(Find("E1M1", "VERTEXES"), OffsetOf(2));
-}
-
-TEST_F(FindMapLumpTest, NamesDifferingInCaseDoNotMatch) {
-    UseFile(BuildWad({{"e1m1", {}}, {"E1M1", {}}, {"nodes", ZeroBytes(28)},
-                      {"NODES", ZeroBytes(56)}}));
-    EXPECT_EQ(Find("E1M1", "NODES"), OffsetOf(3));
-}
-
-TEST_F(FindMapLumpTest, ZeroByteFileGivesAOneByteImageAndIsInvalid) {
-    UseFile({});
+    // A 0-byte file reads as a 1-byte image holding a zero.
     uint32_t fileSize = 99;
     uint8_t* read = ReadWadFile(&fileSize);
     ASSERT_NE(read, nullptr);
     EXPECT_EQ(fileSize, 0u);
     EXPECT_EQ(read[0], 0);
     FreeWadImage(read);
-    EXPECT_EQ(CaptureStdout([&] { Find("E1M1", "THINGS"); }), "Invalid WAD file\n");
 }
 
-TEST_F(FindMapLumpTest, HeaderShorterThanTwelveBytesIsInvalid) {
+TEST_F(FindMapLumpTest, LumpCountBelowOneOrDirectoryPastTheEndFindsNothingSilently) {
     std::vector<uint8_t> wad = BuildWad(StandardMapLumps("E1M1", 1));
-    for (size_t length : {3, 4, 8, 11}) {
-        UseFile(std::vector<uint8_t>(wad.begin(), wad.begin() + length));
-        EXPECT_EQ(CaptureStdout([&] { EXPECT_EQ(Find("E1M1", "THINGS"), -1); }),
-                  "Invalid WAD file\n");
-        FreeWadImage(image);
-        image = nullptr;
-    }
-}
-
-TEST_F(FindMapLumpTest, DirectoryReachingPastTheEndFindsNothing) {
-    std::vector<uint8_t> wad = BuildWad(StandardMapLumps("E1M1", 1));
-    struct Damage {
-        int32_t count;
-        int32_t offset;
-    };
     const int32_t dir = static_cast<int32_t>(DirEntryOffset(wad, 0));
-    for (Damage d : {Damage{12, dir}, Damage{11, dir + 1}, Damage{11, -16}, Damage{11, INT32_MAX},
-                     Damage{INT32_MAX, dir}}) {
+    for (const auto& [count, offset] : {std::pair{0, dir}, {-1, dir}, {INT32_MIN, dir}, {12, dir},
+                                        {11, dir + 1}, {11, -16}, {11, INT32_MAX}, {INT32_MAX, dir}}) {
+        SCOPED_TRACE(testing::Message() << count << " entries at " << offset);
         std::vector<uint8_t> damaged = wad;
-        PatchI32(damaged, 4, d.count);
-        PatchI32(damaged, 8, d.offset);
+        PatchI32(damaged, 4, count);
+        PatchI32(damaged, 8, offset);
         UseFile(damaged);
         EXPECT_EQ(CaptureStdout([&] { EXPECT_EQ(Find("E1M1", "THINGS"), -1); }), "");
-        FreeWadImage(image);
-        image = nullptr;
+        EXPECT_EQ(size, 0xDEADBEEFu);
     }
     // A directory cut to the entries that do fit works.
     PatchI32(wad, 4, 3);
@@ -202,37 +129,22 @@ TEST_F(FindMapLumpTest, DirectoryReachingPastTheEndFindsNothing) {
     EXPECT_EQ(Find("E1M1", "LINEDEFS"), OffsetOf(2));
 }
 
-TEST_F(FindMapLumpTest, LumpReachingPastTheEndIsNotFound) {
+TEST_F(FindMapLumpTest, LumpReachingPastTheEndIsNotFoundAndSizeZeroPointsAtItsOffset) {
     std::vector<uint8_t> wad = BuildWad(StandardMapLumps("E1M1", 1));
     const size_t things = DirEntryOffset(wad, 1);
-    struct Damage {
-        int32_t offset;
-        int32_t size;
-    };
-    const int32_t fileSize = static_cast<int32_t>(wad.size());
-    for (Damage d : {Damage{fileSize - 4, 5}, Damage{-1, 10}, Damage{12, -1}, Damage{12, INT32_MIN},
-                     Damage{INT32_MAX, 10}, Damage{fileSize + 1, 0}}) {
+    const int32_t end = static_cast<int32_t>(wad.size());
+    for (const auto& [offset, lumpSize] : {std::pair{end - 4, 5}, {-1, 10}, {12, -1}, {12, INT32_MIN},
+                                           {INT32_MAX, 10}, {end + 1, 0}, {end, 0}}) {
+        SCOPED_TRACE(testing::Message() << offset << " " << lumpSize);
         std::vector<uint8_t> damaged = wad;
-        PatchI32(damaged, things, d.offset);
-        PatchI32(damaged, things + 4, d.size);
+        PatchI32(damaged, things, offset);
+        PatchI32(damaged, things + 4, lumpSize);
         UseFile(damaged);
-        size = 0xDEADBEEF;
-        EXPECT_EQ(Find("E1M1", "THINGS"), -1) << d.offset << " " << d.size;
-        EXPECT_EQ(size, 0xDEADBEEFu);
+        const bool fits = offset == end;  // the only one: size 0 at the very end
+        EXPECT_EQ(Find("E1M1", "THINGS"), fits ? end : -1);
+        EXPECT_EQ(size, fits ? 0u : 0xDEADBEEFu);
         EXPECT_NE(Find("E1M1", "NODES"), -1);
-        FreeWadImage(image);
-        image = nullptr;
     }
-}
-
-TEST_F(FindMapLumpTest, LumpOfSizeZeroPointsWhereItsOffsetDoes) {
-    std::vector<uint8_t> wad = BuildWad(StandardMapLumps("E1M1", 1));
-    const size_t things = DirEntryOffset(wad, 1);
-    PatchI32(wad, things, static_cast<int32_t>(wad.size()));
-    PatchI32(wad, things + 4, 0);
-    UseFile(wad);
-    EXPECT_EQ(Find("E1M1", "THINGS"), static_cast<long>(wad.size()));
-    EXPECT_EQ(size, 0u);
 }
 
 }  // namespace
