@@ -57,3 +57,13 @@ void RegenerateRandomPens(LevelView* level) {
         level->dottedPens[i] = RandomDottedPen(i);
     }
 }
+
+void DeletePenPalette(LevelView* level) {
+    DeleteObject(level->thingPen);
+    DeleteObject(level->segPen);
+    DeleteObject(level->hatchBrush);
+    for (int i = 0; i < kRandomPenCount; i++) {
+        DeleteObject(level->wallPens[i]);
+        DeleteObject(level->dottedPens[i]);
+    }
+}

@@ -13,3 +13,8 @@ void CreatePenPalette(LevelView* level);
 
 // Deletes and re-creates the 255 wall pens and the 255 dotted pens.
 void RegenerateRandomPens(LevelView* level);
+
+// Deletes every pen and the brush the palette holds. The viewer never calls
+// it (the end of the process releases them); a tool or test that starts
+// many windows in one process does, so that each start's pens go away.
+void DeletePenPalette(LevelView* level);

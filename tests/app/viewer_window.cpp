@@ -22,18 +22,6 @@ void ResetViewGlobals() {
     frameStore = nullptr;
 }
 
-// The end of a process would release these; a test process makes a new
-// window, and so new pens, for every test.
-void ReleasePens() {
-    DeleteObject(levelView.thingPen);
-    DeleteObject(levelView.segPen);
-    DeleteObject(levelView.hatchBrush);
-    for (int i = 0; i < kRandomPenCount; ++i) {
-        DeleteObject(levelView.wallPens[i]);
-        DeleteObject(levelView.dottedPens[i]);
-    }
-}
-
 }  // namespace
 
 __time64_t FixedPenClock(__time64_t* result) {
@@ -64,7 +52,7 @@ void ViewerProcessTest::TearDown() {
             MSG message;
             while (GetMessageA(&message, nullptr, 0, 0)) DispatchMessageA(&message);
         }
-        ReleasePens();
+        DeletePenPalette(&levelView);
     }
     wadPath = "DOOM1.WAD";
     penClock = _time64;

@@ -33,13 +33,7 @@ HWND CreateViewerWindow() {
 
 void CloseViewerWindow(HWND window) {
     SendToWindow(window, WM_CLOSE, 0);
-    DeleteObject(levelView.thingPen);
-    DeleteObject(levelView.segPen);
-    DeleteObject(levelView.hatchBrush);
-    for (int i = 0; i < kRandomPenCount; ++i) {
-        DeleteObject(levelView.wallPens[i]);
-        DeleteObject(levelView.dottedPens[i]);
-    }
+    DeletePenPalette(&levelView);
 }
 
 void SendToWindow(HWND window, UINT message, WPARAM wParam) {
