@@ -6,8 +6,7 @@
 
 #include "platform/window/headless.h"
 #include "platform/window/headless_backend.h"
-#include "platform/window/sdl_backend.h"
-#include "platform/window/sdl_events.h"
+#include "platform/window/screen_host.h"
 
 namespace {
 
@@ -34,16 +33,16 @@ bool IsHeadless() {
 std::unique_ptr<WindowBackend> MakeBackend(HostWindow* owner, const char* title, DWORD style, int x,
                                            int y, int width, int height) {
     if (headless.on) return MakeHeadlessBackend(headless.clientWidth, headless.clientHeight);
-    return MakeSdlBackend(owner, title, style, x, y, width, height);
+    return MakeScreenBackend(owner, title, style, x, y, width, height);
 }
 
 void PumpHostEvents() {
-    if (!headless.on) PumpSdlEvents();
+    if (!headless.on) PumpScreenEvents();
 }
 
 void WaitForHostEvents(std::optional<Clock::time_point> deadline) {
     if (!headless.on) {
-        WaitForSdlEvents(deadline);
+        WaitForScreenEvents(deadline);
         return;
     }
     if (!deadline) {

@@ -1,4 +1,4 @@
-// Whether windows live on a screen through SDL or headless in memory, and
+// Whether windows live on a screen or headless in memory, and
 // the host events that feed the message loop either way.
 #pragma once
 

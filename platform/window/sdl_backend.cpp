@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "platform/window/screen_host.h"
+
 namespace window {
 namespace {
 
@@ -187,8 +189,11 @@ void StartSdlVideo() {
     started = true;
 }
 
-std::unique_ptr<WindowBackend> MakeSdlBackend(HostWindow* owner, const char* title, DWORD style,
-                                              int x, int y, int width, int height) {
+// CW_USEDEFAULT lets the host choose position and size (three quarters of
+// the desktop, as Windows does). Explicit sizes are taken as the client
+// size, since the frame is unknown before the window exists.
+std::unique_ptr<WindowBackend> MakeScreenBackend(HostWindow* owner, const char* title, DWORD style,
+                                                 int x, int y, int width, int height) {
     StartSdlVideo();
     if (width == CW_USEDEFAULT) {
         SDL_Rect usable{0, 0, 1024, 768};

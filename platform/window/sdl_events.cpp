@@ -1,10 +1,9 @@
-#include "platform/window/sdl_events.h"
-
 #include <SDL.h>
 
 #include <algorithm>
 
 #include "platform/window/message_queue.h"
+#include "platform/window/screen_host.h"
 #include "platform/window/sdl_backend.h"
 #include "platform/window/virtual_keys.h"
 
@@ -55,7 +54,7 @@ void HandleWindowEvent(const SDL_WindowEvent& event) {
 
 }  // namespace
 
-void PumpSdlEvents() {
+void PumpScreenEvents() {
     StartSdlVideo();
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
@@ -78,7 +77,7 @@ void PumpSdlEvents() {
     }
 }
 
-void WaitForSdlEvents(std::optional<Clock::time_point> deadline) {
+void WaitForScreenEvents(std::optional<Clock::time_point> deadline) {
     if (!deadline) {
         SDL_WaitEvent(nullptr);
         return;

@@ -19,9 +19,18 @@ uint64_t ResidentBytes() {
     return read == 2 ? residentPages * static_cast<uint64_t>(sysconf(_SC_PAGESIZE)) : 0;
 }
 
+// glibc's mallinfo2 counts in size_t; Emscripten's C library has only the
+// older mallinfo, whose int fields suffice for its 32-bit heap.
+uint64_t HeapBytesInUse() {
+#ifdef __EMSCRIPTEN__
+    return static_cast<uint64_t>(mallinfo().uordblks);
+#else
+    return mallinfo2().uordblks;
+#endif
+}
+
 }  // namespace
 
 ProcessFigures TakeProcessFigures() {
-    return {GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), mallinfo2().uordblks,
-            ResidentBytes()};
+    return {GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), HeapBytesInUse(), ResidentBytes()};
 }
