@@ -2,13 +2,12 @@
 
 #include <cstdlib>
 
+#include "app/viewer_class.h"
 #include "render/pen_palette.h"
 #include "tests/support/wad_builder.h"
 #include "wad/wad_archive.h"
 
 namespace {
-
-constexpr char kClassName[] = "ViewerUnderTest";
 
 void ResetViewGlobals() {
     levelView.maxDepth = levelView.maxDraw = 0;
@@ -66,13 +65,7 @@ __time64_t FixedPenClock(__time64_t* result) {
 
 void ViewerProcessTest::SetUp() {
     UseHeadlessWindows(kWidth, kHeight);
-    static const bool registered = [] {
-        WNDCLASSA windowClass{};
-        windowClass.style = CS_HREDRAW | CS_VREDRAW;
-        windowClass.lpfnWndProc = MainWindowProc;
-        windowClass.lpszClassName = kClassName;
-        return RegisterClassA(&windowClass) != 0;
-    }();
+    static const bool registered = RegisterViewerClass(nullptr);
     ASSERT_TRUE(registered);
     ResetViewGlobals();
     wadPath = WadOfRoomsInView();
@@ -94,8 +87,6 @@ void ViewerProcessTest::TearDown() {
 }
 
 HWND ViewerProcessTest::CreateViewerWindow() {
-    window = CreateWindowExA(0, kClassName, "Vellumtarn", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, nullptr,
-                             nullptr);
+    window = CreateViewerWindowOf(nullptr);
     return window;
 }

@@ -5,7 +5,7 @@
 
 #include <cstdio>
 
-#include "app/window_procedure.h"
+#include "app/viewer_class.h"
 #include "render/pen_palette.h"
 #include "wad/level_view.h"
 
@@ -23,11 +23,7 @@ bool windowCreatedBefore;
 // Creation reports a missing map.bmp on standard error every time; a run
 // that starts many windows says it for the first one only.
 HWND CreateWindowSayingOnce() {
-    auto create = [] {
-        return CreateWindowExA(0, "Vellumtarn", "Vellumtarn", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
-                               nullptr, nullptr);
-    };
+    auto create = [] { return CreateViewerWindowOf(nullptr); };
     if (!windowCreatedBefore) {
         windowCreatedBefore = true;
         return create();
@@ -47,14 +43,7 @@ HWND CreateWindowSayingOnce() {
 }  // namespace
 
 HWND CreateViewerWindow() {
-    WNDCLASSA windowClass{};
-    windowClass.style = CS_HREDRAW | CS_VREDRAW;
-    windowClass.lpfnWndProc = MainWindowProc;
-    windowClass.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
-    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_MENU + 1);
-    windowClass.lpszClassName = "Vellumtarn";
-    RegisterClassA(&windowClass);
+    RegisterViewerClass(nullptr);  // only the first registration takes
     HWND window = CreateWindowSayingOnce();
     ShowWindow(window, SW_SHOWNORMAL);
     return window;
