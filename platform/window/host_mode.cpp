@@ -1,5 +1,6 @@
 #include "platform/window/host_mode.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <thread>
@@ -42,7 +43,16 @@ void PumpHostEvents() {
 
 void WaitForHostEvents(std::optional<Clock::time_point> deadline) {
     if (!headless.on) {
-        WaitForScreenEvents(deadline);
+        if (!deadline) {
+            WaitForScreenEvents(std::nullopt);
+            return;
+        }
+        const auto remaining = *deadline - Clock::now();
+        if (remaining <= Clock::duration::zero()) return;
+        // Round up, so that the wait never ends just before the deadline and
+        // spins through a few empty turns of the loop.
+        const auto milliseconds = std::chrono::ceil<std::chrono::milliseconds>(remaining).count();
+        WaitForScreenEvents(static_cast<int>(std::min<long long>(milliseconds, 1 << 30)));
         return;
     }
     if (!deadline) {

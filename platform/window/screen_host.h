@@ -18,8 +18,8 @@ std::unique_ptr<WindowBackend> MakeScreenBackend(HostWindow* owner, const char* 
 // exposures and close requests reach the window at once.
 void PumpScreenEvents();
 
-// Waits for the next host event, or until the deadline.
-void WaitForScreenEvents(std::optional<Clock::time_point> deadline);
+// Waits for the next host event, or at most the given milliseconds.
+void WaitForScreenEvents(std::optional<int> milliseconds);
 
 // Shows a message box with one OK button and waits for it; false when the
 // host has no boxes of its own.

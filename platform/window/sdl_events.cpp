@@ -1,7 +1,5 @@
 #include <SDL.h>
 
-#include <algorithm>
-
 #include "platform/window/message_queue.h"
 #include "platform/window/screen_host.h"
 #include "platform/window/sdl_backend.h"
@@ -77,17 +75,12 @@ void PumpScreenEvents() {
     }
 }
 
-void WaitForScreenEvents(std::optional<Clock::time_point> deadline) {
-    if (!deadline) {
+void WaitForScreenEvents(std::optional<int> milliseconds) {
+    if (milliseconds) {
+        SDL_WaitEventTimeout(nullptr, *milliseconds);
+    } else {
         SDL_WaitEvent(nullptr);
-        return;
     }
-    const auto remaining = *deadline - Clock::now();
-    if (remaining <= Clock::duration::zero()) return;
-    // Round up, so that the wait never ends just before the deadline and
-    // spins through a few empty turns of the loop.
-    const auto milliseconds = std::chrono::ceil<std::chrono::milliseconds>(remaining).count();
-    SDL_WaitEventTimeout(nullptr, static_cast<int>(std::min<long long>(milliseconds, 1 << 30)));
 }
 
 }  // namespace window

@@ -4,8 +4,6 @@
 #include <emscripten.h>
 #include <emscripten/html5.h>
 
-#include <chrono>
-
 #include "platform/window/message_queue.h"
 #include "platform/window/screen_host.h"
 #include "platform/window/web_canvas.h"
@@ -87,17 +85,8 @@ void PumpScreenEvents() {
     }
 }
 
-void WaitForScreenEvents(std::optional<Clock::time_point> deadline) {
-    if (!deadline) {
-        emscripten_sleep(kIdleWaitMs);
-        return;
-    }
-    const auto remaining = *deadline - Clock::now();
-    if (remaining <= Clock::duration::zero()) return;
-    // Rounded up, so that the wait never ends just before the deadline and
-    // spins through a few empty turns of the loop.
-    emscripten_sleep(
-        static_cast<unsigned>(std::chrono::ceil<std::chrono::milliseconds>(remaining).count()));
+void WaitForScreenEvents(std::optional<int> milliseconds) {
+    emscripten_sleep(static_cast<unsigned>(milliseconds.value_or(kIdleWaitMs)));
 }
 
 }  // namespace window

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # vellumtarn-frame render built for Node paints what the native build
 # paints: the same drawing calls and the same pixels on all nine maps, walls
-# in outline and filled, at the start and after a walk that turns, zooms,
+# in outline and filled, at the start and after a walk that fits, zooms, turns,
 # limits the tree and crosses the map.
 #   node_frames_match_native.sh NATIVE_TOOL NODE_TOOL.js WAD
 set -euo pipefail
@@ -9,7 +9,7 @@ native=$1 node_tool=$2 wad=$3
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-states=("" "PageUp*3 Right*12 Up*230 F3*40 Ctrl")
+states=("" "Home PageUp Right*12 Up*230 F3*40 Ctrl")
 compared=0
 for map in 1 2 3 4 5 6 7 8 9; do
   for keys in "${states[@]}"; do

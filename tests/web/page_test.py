@@ -116,6 +116,8 @@ def main(folder, wad):
     browser, tools = open_browser(os.path.join(work, "profile"))
     try:
         tools.call("Page.enable")
+        tools.call("Emulation.setDeviceMetricsOverride", width=1280, height=720, deviceScaleFactor=1,
+                   mobile=False)
         tools.call("Page.addScriptToEvaluateOnNewDocument", source=COUNT_FRAMES_JS)
         tools.call("Page.navigate", url=serve(folder))
         wait_for("the first frames", lambda: tools.evaluate("window.frames_shown") > 3)

@@ -35,7 +35,7 @@
       FS.writeFile(bitmap ? '/map.bmp' : '/DOOM1.WAD', new Uint8Array(buffer));
       show('Page: ' + file.name + ' is now ' + (bitmap ? 'map.bmp' : 'DOOM1.WAD') + '.');
       if (bitmap) {
-        show('Page: the viewer reads map.bmp when it starts; the page keeps it for the next start.');
+        show('Page: the viewer reads map.bmp only as it starts, and no picture shows it.');
       } else {
         reloadMap();
       }
