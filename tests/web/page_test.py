@@ -5,8 +5,9 @@
 
 Serves PAGE_FOLDER on 127.0.0.1, opens it at 1280x720 and checks that the
 map shows, that the viewer's keys change the picture, that a WAD given to
-the file input replaces the map and that a file that is not a WAD gets the
-viewer's own message while the page keeps running. Prints frame rates.
+the file input replaces the map, that a file that is not a WAD gets the
+viewer's own message while the page keeps running, and that the canvas
+follows the window's size and Esc's style. Prints frame rates.
 """
 import functools, http.server, json, os, re, shutil, subprocess, sys, tempfile, threading, time
 import urllib.request
@@ -122,7 +123,6 @@ def main(folder, wad):
         tools.call("Page.navigate", url=serve(folder))
         wait_for("the first frames", lambda: tools.evaluate("window.frames_shown") > 3)
         shape = tools.evaluate(SHAPE_JS)
-        print(tools.evaluate("document.getElementById('console').textContent"))
         print("canvas", shape[3], "x", shape[4], "lit pixels", shape[1], "below the status line", shape[2])
         assert shape[2] > 500, "the map is not in view"
         tools.evaluate("document.getElementById('canvas').focus()")
@@ -150,6 +150,22 @@ def main(folder, wad):
         wait_for("frames after the bad file", lambda: tools.evaluate("window.frames_shown") > shown + 10)
         print("a file that is not a WAD: 'Invalid WAD file' in the console, the page runs on")
 
+        size = "[Module.canvas.width, Module.canvas.height, document.body.className]"
+        tools.call("Emulation.setDeviceMetricsOverride", width=800, height=500, deviceScaleFactor=1,
+                   mobile=False)
+        wait_for("the canvas to follow the window", lambda: tools.evaluate(size)[0] == 800)
+        tools.press("Escape", 27)
+        wait_for("Esc's unframed page", lambda: tools.evaluate(size) == [800, 500, "unframed"])
+        # In full screen Esc is the browser's key, which DevTools' key events
+        # do not reach: leave full screen as the browser would.
+        if tools.evaluate("!!document.fullscreenElement"):
+            tools.evaluate("document.exitFullscreen(), 0")
+        else:
+            tools.press("Escape", 27)
+        wait_for("Esc's framed page", lambda: tools.evaluate(size)[1:] != [500, "unframed"])
+        print("the canvas follows the window's size; Esc takes the page unframed and back")
+        tools.call("Emulation.setDeviceMetricsOverride", width=1280, height=720, deviceScaleFactor=1,
+                   mobile=False)
         tools.call("DOM.setFileInputFiles", nodeId=files, files=[wad])
         tools.press("Home", 36)
         for style in ("outline", "fill"):
