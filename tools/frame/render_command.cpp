@@ -62,8 +62,7 @@ int RunRenderCommand(int argc, char** argv) {
     RenderOptions options;
     std::string error;
     if (!ParseRenderOptions(argc, argv, options, error)) {
-        fprintf(stderr, "vellumtarn-frame render: %s\n\n", error.c_str());
-        PrintRenderHelp(stderr);
+        fprintf(stderr, "vellumtarn-frame render: %s\n", error.c_str());
         return 2;
     }
     if (options.helpWanted) {

@@ -13,7 +13,7 @@ struct RenderOptions {
     bool helpWanted = false;
 };
 
-// The usage text, printed by --help and after a refused argument.
+// The usage text that --help prints.
 void PrintRenderHelp(FILE* out);
 
 // Reads the arguments after "render" into options; false, with the reason
