@@ -28,9 +28,10 @@ WebpAnimation::WebpAnimation(int width, int height, int delayMs)
     options.allow_mixed = 0;
     e.anim = WebPAnimEncoderNew(width, height, &options);
     WebPConfigInit(&e.config);
-    // Lossless at the fastest effort: these frames are lines and flat
-    // white, which the fastest effort already packs well.
-    WebPConfigLosslessPreset(&e.config, 0);
+    // Effort 1 of 9: for a 1280x720 depth sweep of 25 frames, effort 0 took
+    // 0.36 s for 503 KB, effort 1 0.35 s for 40 KB, effort 5 0.74 s for
+    // 39 KB and effort 9 11.5 s for 39 KB.
+    WebPConfigLosslessPreset(&e.config, 1);
     e.config.exact = 1;
 }
 
