@@ -22,9 +22,9 @@ void PrintRenderHelp(FILE* out) {
         "  --svg FILE.svg   also write the paint as a vector drawing, built from those\n"
         "                   drawing calls: lines, rectangles and text\n"
         "\n"
-        "Example: the whole of Freedoom's E1M1, zoomed out, with filled walls:\n"
+        "Example: Freedoom's E1M1 after a walk into the map, with filled walls:\n"
         "  vellumtarn-frame render --wad /usr/share/games/doom/freedoom1.wad \\\n"
-        "      --keys \"PageUp*3 Space\" --clock 0 --out e1m1.png\n"
+        "      --keys \"Right*12 Up*230 Space\" --clock 0 --out e1m1.png\n"
         "\n"
         "Exits with 1 when the WAD file or the picture cannot be read or written,\n"
         "and with 2 on a bad argument.\n",

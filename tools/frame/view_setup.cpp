@@ -16,7 +16,7 @@ const char kViewSetupHelp[] =
     "  --keys \"...\"     key presses after the map is shown, separated by blanks;\n"
     "                   NAME*COUNT presses a key COUNT times. Names:\n"
     "                   Up Down Left Right PageUp PageDown Space Ctrl Esc\n"
-    "                   F1 F2 F3 F4 KP+ KP-\n"
+    "                   F1 F2 F3 F4 KP+ KP- Home\n"
     "  --clock SECONDS  the clock the random pens are seeded from, so that two\n"
     "                   runs give the same picture (default: the current time)\n";
 
