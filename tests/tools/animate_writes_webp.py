@@ -8,10 +8,10 @@ from PIL import Image
 
 from frame_pictures import WORK, expect_refusals, fail, frame, rendered, same
 
-SIZE = "480x720"
+SIZE = "640x480"
 OUT = os.path.join(WORK, "out.webp")
 TREE_DEPTH = 23  # Freedoom's E1M1, as the nodes test reads it independently
-VIEW = "PageUp*3"
+VIEW = "Home"
 
 
 def animation(*arguments):
@@ -19,7 +19,7 @@ def animation(*arguments):
     if result.returncode != 0:
         fail("animate %s: %s" % (arguments, result.stderr))
     picture = Image.open(OUT)
-    if picture.size != (480, 720):
+    if picture.size != (640, 480):
         fail("animate %s: size %s" % (arguments, picture.size))
     frames = []
     for i in range(picture.n_frames):

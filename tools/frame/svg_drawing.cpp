@@ -141,7 +141,7 @@ bool WriteSvgFromTrace(const char* tracePath, const char* svgPath, int width, in
     }
     svg << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << width << "\" height=\"" << height
         << "\" viewBox=\"0 0 " << width << ' ' << height
-        << "\" font-family=\"monospace\" font-size=\"" << kGlyphHeight
+        << "\" font-family=\"Unifont, monospace\" font-size=\"" << kGlyphHeight
         << "\" shape-rendering=\"crispEdges\">\n"
         << "<defs><pattern id=\"hatch\" width=\"8\" height=\"8\" patternUnits=\"userSpaceOnUse\">"
         << "<path d=\"M0 .5H8M.5 0V8\" stroke=\"#404040\"/></pattern></defs>\n";
