@@ -42,9 +42,6 @@ bool ParseDelay(const char* text, int& delayMs) {
 bool ParseAnimateOptions(int argc, char** argv, AnimateOptions& options, std::string& error) {
     bool stepsGiven = false;
     const auto take = [&](const char* name, const char* value, std::string& reason) {
-        bool known = false;
-        const bool accepted = TakeViewSetupOption(name, value, options.setup, known, reason);
-        if (known) return accepted;
         if (strcmp(name, "--out") == 0) {
             options.outPath = value;
         } else if (strcmp(name, "--delay") == 0) {
@@ -62,10 +59,8 @@ bool ParseAnimateOptions(int argc, char** argv, AnimateOptions& options, std::st
         }
         return true;
     };
-    if (!WalkOptions(
-            argc, argv,
-            {"--out", "--map", "--size", "--keys", "--clock", "--sweep", "--steps", "--delay"},
-            options.helpWanted, take, error)) {
+    if (!WalkViewOptions(argc, argv, {"--out", "--sweep", "--steps", "--delay"}, options.setup,
+                         options.helpWanted, take, error)) {
         return false;
     }
     if (options.helpWanted) return true;

@@ -32,10 +32,7 @@ void PrintRenderHelp(FILE* out) {
 }
 
 bool ParseRenderOptions(int argc, char** argv, RenderOptions& options, std::string& error) {
-    const auto take = [&](const char* name, const char* value, std::string& reason) {
-        bool known = false;
-        const bool accepted = TakeViewSetupOption(name, value, options.setup, known, reason);
-        if (known) return accepted;
+    const auto take = [&](const char* name, const char* value, std::string&) {
         if (strcmp(name, "--out") == 0) {
             options.outPath = value;
         } else if (strcmp(name, "--trace") == 0) {
@@ -45,9 +42,8 @@ bool ParseRenderOptions(int argc, char** argv, RenderOptions& options, std::stri
         }
         return true;
     };
-    if (!WalkOptions(argc, argv,
-                     {"--out", "--map", "--size", "--keys", "--clock", "--trace", "--svg"},
-                     options.helpWanted, take, error)) {
+    if (!WalkViewOptions(argc, argv, {"--out", "--trace", "--svg"}, options.setup,
+                         options.helpWanted, take, error)) {
         return false;
     }
     if (options.helpWanted) return true;

@@ -3,6 +3,7 @@
 #include <cinttypes>
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 
 #include "platform/window/headless.h"
 #include "tools/frame/key_script.h"
@@ -22,6 +23,8 @@ const char kViewSetupHelp[] =
 
 namespace {
 
+const char* const kSetupNames[] = {"--map", "--size", "--clock", "--keys"};
+
 bool ParseClock(const char* text, __time64_t& seconds) {
     int64_t value = 0;
     char rest = '\0';
@@ -30,23 +33,30 @@ bool ParseClock(const char* text, __time64_t& seconds) {
     return true;
 }
 
-}  // namespace
-
-bool TakeViewSetupOption(const char* name, const char* value, ViewSetup& setup, bool& known,
-                         std::string& reason) {
-    known = true;
+bool TakeSetupOption(const char* name, const char* value, ViewSetup& setup, std::string& reason) {
     if (strcmp(name, "--map") == 0) return ParseMap(value, setup.mapIndex);
     if (strcmp(name, "--size") == 0) return ParseSize(value, setup.width, setup.height);
     if (strcmp(name, "--clock") == 0) {
         return setup.clockFixed = ParseClock(value, setup.clockSeconds);
     }
-    if (strcmp(name, "--keys") == 0) {
-        if (ParseKeyScript(value, setup.keys, reason)) return true;
-        reason = "--keys: " + reason;
-        return false;
-    }
-    known = false;
+    if (ParseKeyScript(value, setup.keys, reason)) return true;
+    reason = "--keys: " + reason;
     return false;
+}
+
+}  // namespace
+
+bool WalkViewOptions(int argc, char** argv, const std::vector<const char*>& names, ViewSetup& setup,
+                     bool& helpWanted, const TakeOptionValue& take, std::string& error) {
+    std::vector<const char*> all(std::begin(kSetupNames), std::end(kSetupNames));
+    all.insert(all.end(), names.begin(), names.end());
+    const auto takeAny = [&](const char* name, const char* value, std::string& reason) {
+        for (const char* setupName : kSetupNames) {
+            if (strcmp(name, setupName) == 0) return TakeSetupOption(name, value, setup, reason);
+        }
+        return take(name, value, reason);
+    };
+    return WalkOptions(argc, argv, all, helpWanted, takeAny, error);
 }
 
 HWND StartViewer(const ViewSetup& setup) {

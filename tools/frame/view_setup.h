@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/windows_api.h"
+#include "tools/frame/option_values.h"
 
 struct ViewSetup {
     int width = 1280;
@@ -19,10 +20,10 @@ struct ViewSetup {
 // The help lines of the set-up options, for the commands' help texts.
 extern const char kViewSetupHelp[];
 
-// Takes --map, --size, --clock or --keys into setup; false when name is none
-// of them (known stays false) or its value is refused (reason may say why).
-bool TakeViewSetupOption(const char* name, const char* value, ViewSetup& setup, bool& known,
-                         std::string& reason);
+// WalkOptions over the set-up's options, which go into setup, and over a
+// command's own names, which go to take.
+bool WalkViewOptions(int argc, char** argv, const std::vector<const char*>& names, ViewSetup& setup,
+                     bool& helpWanted, const TakeOptionValue& take, std::string& error);
 
 // Creates the viewer's window without a display at the set-up's size, with
 // its clock, its map and its keys pressed, ready for the first paint.
