@@ -21,6 +21,8 @@ struct DrawingState {
 
 constexpr int kGlyphWidth = 8;
 constexpr int kGlyphHeight = 16;
+// Unifont at 16 pixels fills the cells when its baseline lies 12 below
+// their top, as the rasterised drawing against the painted frame shows.
 constexpr int kGlyphBaseline = 12;
 constexpr int kDotRun = 3;
 
