@@ -6,7 +6,9 @@
 #include <cstdio>
 
 #include "app/viewer_class.h"
+#include "platform/window/headless.h"
 #include "render/pen_palette.h"
+#include "tools/frame/png_file.h"
 #include "wad/level_view.h"
 
 namespace {
@@ -66,4 +68,20 @@ void SendToWindow(HWND window, UINT message, WPARAM wParam) {
 void FixPenClock(__time64_t seconds) {
     fixedClockSeconds = seconds;
     penClock = FixedClock;
+}
+
+void TickViewer(HWND window) {
+    SendToWindow(window, WM_TIMER, 1);
+    InvalidateRect(window, nullptr, TRUE);
+}
+
+bool WriteWindowPicture(HWND window, const char* path) {
+    int width = 0;
+    int height = 0;
+    const uint32_t* pixels = WindowPixels(window, &width, &height);
+    if (pixels == nullptr) {
+        fprintf(stderr, "vellumtarn-frame: the window painted no pixels\n");
+        return false;
+    }
+    return WritePngFile(path, pixels, width, height);
 }
