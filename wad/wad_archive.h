@@ -15,6 +15,10 @@ uint8_t* ReadWadFile(uint32_t* outSize);
 // The number of file bytes an image from ReadWadFile holds.
 uint32_t WadImageSize(const uint8_t* image);
 
+// Whether an image from ReadWadFile starts with a whole header that says
+// IWAD or PWAD.
+bool HasWadIdentification(const uint8_t* image);
+
 // Releases an image from ReadWadFile; null is allowed.
 void FreeWadImage(uint8_t* image);
 
