@@ -3,6 +3,7 @@
 // (blue, green, red, unused), so uploads and read-backs are plain copies.
 #include <cstring>
 
+#include "platform/gdi/deferred_columns.h"
 #include "platform/gdi/gdi_objects.h"
 #include "platform/gdi/trace_log.h"
 
@@ -75,6 +76,7 @@ LONG SetBitmapBits(HBITMAP handle, DWORD bytes, const void* bits) {
         bitmap->clearPending = false;
     }
     RevealPixels(bitmap);
+    SettleAllColumns(bitmap);
     const auto* in = static_cast<const uint8_t*>(bits);
     return LONG(ForEachImageRow(bitmap->surface, bytes, [&](uint8_t* row, int64_t at, int64_t n) {
         memcpy(row, in + at, size_t(n));
@@ -85,6 +87,7 @@ LONG GetBitmapBits(HBITMAP handle, LONG bytes, LPVOID bits) {
     Bitmap* bitmap = AsBitmap(handle);
     if (!bitmap || !bits) return 0;
     RevealPixels(bitmap);
+    SettleAllColumns(bitmap);
     auto* out = static_cast<uint8_t*>(bits);
     return LONG(ForEachImageRow(
         bitmap->surface, bytes,
@@ -105,6 +108,8 @@ BOOL StretchBlt(HDC destHandle, int destX, int destY, int destWidth, int destHei
     if (destWidth < 0 || destHeight < 0 || sourceWidth < 0 || sourceHeight < 0) return FALSE;
     if (destWidth == 0 || destHeight == 0 || sourceWidth == 0 || sourceHeight == 0) return TRUE;
     const PixelRect target{destX, destY, int64_t(destX) + destWidth, int64_t(destY) + destHeight};
+    SettleAllColumns(source->bitmap);
+    SettleColumns(dest->bitmap, target);
     if (destWidth == sourceWidth && destHeight == sourceHeight) {
         CopyEqualSize(dest->bitmap->surface, target, source->bitmap->surface,
                       int64_t(sourceX) - destX, int64_t(sourceY) - destY);

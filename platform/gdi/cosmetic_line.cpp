@@ -16,20 +16,83 @@ bool StartCosmeticWalk(const PixelSurface& surface, int x0, int y0, int x1, int 
     return StartPixelWalk(surface, *walk, walk->length, pixels);
 }
 
-// Calls plot(offset) for each visible pixel in walking order; the carry into
-// the minor axis is branch-free, as it changes unpredictably along a line.
+// One step of the walk: along the major axis, and across when the
+// remainder carries; branch-free, as the carry changes unpredictably.
+inline void Step(const PixelWalk& w, ptrdiff_t& offset, int64_t& remainder, ptrdiff_t along,
+                 int64_t added) {
+    offset += along;
+    remainder += added;
+    const bool carry = remainder >= w.twoLength;
+    remainder -= carry ? w.twoLength : 0;
+    offset += carry ? w.minorStep : 0;
+}
+
+// Calls plot(offset, i) for the i-th visible pixel. One walker's next pixel
+// waits for its carry, a chain of a few cycles a pixel; four walkers, each
+// on every fourth step, run side by side. Four steps add 4D = cL + e to the
+// remainder (D = twoRise, L = twoLength, e < L): c carries for certain and
+// one more when the remainder, below L, plus e reaches L.
 template <class Plot>
 void WalkPixels(const PixelWalk& w, Plot plot) {
+    constexpr int kLanes = 4;
+    ptrdiff_t offset[kLanes];
+    int64_t remainder[kLanes];
+    ptrdiff_t nextOffset = w.offset;
+    int64_t nextRemainder = w.remainder;
+    for (int k = 0; k < kLanes; ++k) {
+        offset[k] = nextOffset;
+        remainder[k] = nextRemainder;
+        Step(w, nextOffset, nextRemainder, w.majorStep, w.twoRise);
+    }
+    const int64_t added = kLanes * w.twoRise;
+    const ptrdiff_t along = kLanes * w.majorStep + (added / w.twoLength) * w.minorStep;
+    const int64_t left = added % w.twoLength;
+    int64_t i = 0;
+    for (; i + kLanes <= w.count; i += kLanes) {
+        for (int k = 0; k < kLanes; ++k) {
+            plot(offset[k], i + k);
+            Step(w, offset[k], remainder[k], along, left);
+        }
+    }
+    for (int k = 0; i + k < w.count; ++k) plot(offset[k], i + k);
+}
+
+// Calls fill(offset, first, count) for each run of pixels of a row: count
+// pixels from `offset` along the major axis, the first of them the first-th
+// visible pixel. With r the remainder, D = twoRise and L = twoLength, the
+// walk stays in its row while r < L and adds D a step, so a run starting at
+// remainder r has k = ceil((L - r) / D) pixels and leaves r + kD - L. That
+// remainder is below D, so every later run starts with L - r in (L - D, L]
+// and has q = floor(L / D) or q + 1 pixels: q exactly when r + qD >= L. One
+// division for the line, one comparison a run.
+template <class Fill>
+void WalkRuns(const PixelWalk& w, Fill fill) {
+    const int64_t q = w.twoLength / w.twoRise;
     ptrdiff_t offset = w.offset;
     int64_t remainder = w.remainder;
-    for (int64_t i = 0; i < w.count; ++i) {
-        plot(offset);
-        offset += w.majorStep;
-        remainder += w.twoRise;
-        const bool carry = remainder >= w.twoLength;
-        remainder -= carry ? w.twoLength : 0;
-        offset += carry ? w.minorStep : 0;
+    int64_t run = (w.twoLength - remainder + w.twoRise - 1) / w.twoRise;
+    for (int64_t done = 0; done < w.count;) {
+        const int64_t count = std::min(run, w.count - done);
+        fill(offset, done, count);
+        done += count;
+        offset += run * w.majorStep + w.minorStep;
+        remainder += run * w.twoRise - w.twoLength;
+        run = remainder + q * w.twoRise >= w.twoLength ? q : q + 1;
     }
+}
+
+// Runs of a row pay once they are a few pixels long: lines flatter than
+// one in kRunsFrom are written run by run, steeper ones pixel by pixel.
+constexpr int64_t kRunsFrom = 4;
+
+bool WritesRuns(const LineWalk& walk) {
+    return walk.xMajor && walk.length >= kRunsFrom * walk.rise;
+}
+
+// The pixels [start, start + count) of a row walked in direction `sign`,
+// as offsets from the run's first pixel.
+uint32_t* RunStart(uint32_t* pixels, ptrdiff_t offset, int64_t count, int sign) {
+    return pixels + (sign > 0 ? offset : offset - (count - 1));
 }
 
 }  // namespace
@@ -40,23 +103,49 @@ void DrawSolidLine(const PixelSurface& surface, int x0, int y0, int x1, int y1, 
     if (!StartCosmeticWalk(surface, x0, y0, x1, y1, &walk, &w)) return;
     uint32_t* const pixels = surface.pixels;
     if (walk.rise == 0 && walk.xMajor) {
-        const ptrdiff_t leftmost = walk.majorSign > 0 ? w.offset : w.offset - (w.count - 1);
-        std::fill_n(pixels + leftmost, w.count, pixel);
+        std::fill_n(RunStart(pixels, w.offset, w.count, walk.majorSign), w.count, pixel);
         return;
     }
-    WalkPixels(w, [&](ptrdiff_t offset) { pixels[offset] = pixel; });
+    if (WritesRuns(walk)) {
+        WalkRuns(w, [&](ptrdiff_t offset, int64_t, int64_t count) {
+            std::fill_n(RunStart(pixels, offset, count, walk.majorSign), count, pixel);
+        });
+        return;
+    }
+    WalkPixels(w, [&](ptrdiff_t offset, int64_t) { pixels[offset] = pixel; });
 }
 
+// Step t of the line is a dot when t mod 6 < 3. A run in the walking
+// direction takes its colours from a table of two periods starting at the
+// run's phase, so no pixel asks which colour it is.
 void DrawDottedLine(const PixelSurface& surface, int x0, int y0, int x1, int y1, uint32_t dot,
                     uint32_t gap) {
     LineWalk walk;
     PixelWalk w;
     if (!StartCosmeticWalk(surface, x0, y0, x1, y1, &walk, &w)) return;
     uint32_t* const pixels = surface.pixels;
-    int phase = int(w.first % (2 * kDotRun));
-    WalkPixels(w, [&](ptrdiff_t offset) {
-        pixels[offset] = phase < kDotRun ? dot : gap;
-        if (++phase == 2 * kDotRun) phase = 0;
+    constexpr int kPeriod = 2 * kDotRun;
+    uint32_t colours[2 * kPeriod];
+    for (int i = 0; i < 2 * kPeriod; ++i) colours[i] = i % kPeriod < kDotRun ? dot : gap;
+    const int firstPhase = int(w.first % kPeriod);
+    if ((walk.rise == 0 && walk.xMajor) || WritesRuns(walk)) {
+        auto paintRun = [&](ptrdiff_t offset, int64_t first, int64_t count) {
+            int phase = int((firstPhase + first) % kPeriod);
+            uint32_t* at = pixels + offset;
+            for (int64_t j = 0; j < count; ++j, at += walk.majorSign) {
+                *at = colours[phase];
+                phase = phase + 1 == kPeriod ? 0 : phase + 1;
+            }
+        };
+        if (walk.rise == 0) {
+            paintRun(w.offset, 0, w.count);
+        } else {
+            WalkRuns(w, paintRun);
+        }
+        return;
+    }
+    WalkPixels(w, [&](ptrdiff_t offset, int64_t i) {
+        pixels[offset] = colours[firstPhase + i % kPeriod];
     });
 }
 

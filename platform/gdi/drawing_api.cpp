@@ -2,6 +2,7 @@
 #include <cstring>
 
 #include "platform/gdi/cosmetic_line.h"
+#include "platform/gdi/deferred_columns.h"
 #include "platform/gdi/font_glyphs.h"
 #include "platform/gdi/gdi_objects.h"
 #include "platform/gdi/glyph_text.h"
@@ -44,6 +45,22 @@ void FillWithBrush(const DeviceContext& dc, const PixelRect& rect) {
     }
 }
 
+// Filled walls are runs of plumb lines of a wide pen, one a column; they are
+// held back until something else touches their pixels. A wall's outline
+// draws its two plumb edges between slanted lines that touch them at once,
+// so lines are held back only from the third plumb line of a run on. A
+// host's pixels are read by the host behind the drawing layer's back, so
+// lines into them are drawn at once.
+constexpr int kPlumbRunBeforeDeferring = 2;
+int plumbRun = 0;
+
+bool DefersLine(const DeviceContext& dc, int x0, int y0, int x1, int y1) {
+    const Pen& pen = *dc.pen;
+    const bool plumb = pen.style == PenStyle::kSolid && pen.width > 1 && x0 == x1 && y0 != y1;
+    plumbRun = plumb ? plumbRun + 1 : 0;
+    return plumbRun > kPlumbRunBeforeDeferring && dc.bitmap->storage != nullptr;
+}
+
 }  // namespace
 
 BOOL MoveToEx(HDC handle, int x, int y, LPPOINT previous) {
@@ -61,6 +78,13 @@ BOOL LineTo(HDC handle, int x, int y) {
     if (!dc) return FALSE;
     if (TraceOn()) TraceLine("LineTo %d %d", x, y);
     const Pen& pen = *dc->pen;
+    if (DefersLine(*dc, dc->x, dc->y, x, y)) {
+        DeferColumnFill(dc->bitmap, StraightBand(dc->x, dc->y, x, y, pen.width), pen.pixel);
+        dc->x = x;
+        dc->y = y;
+        return TRUE;
+    }
+    SettleColumnsAlong(dc->bitmap, dc->x, dc->y, x, y, PenThickness(pen));
     const PixelSurface& surface = dc->bitmap->surface;
     switch (pen.style) {
         case PenStyle::kSolid:
@@ -93,6 +117,9 @@ BOOL Rectangle(HDC handle, int left, int top, int right, int bottom) {
                      std::max(top, bottom)};
     if (figure.Empty()) return TRUE;
     const Pen& pen = *dc->pen;
+    const int64_t reach = PenThickness(pen);
+    SettleColumns(dc->bitmap, {figure.left - reach, figure.top - reach, figure.right + reach,
+                               figure.bottom + reach});
     if (pen.style == PenStyle::kNull) {
         FillWithBrush(*dc, {figure.left, figure.top, figure.right - 1, figure.bottom - 1});
         return TRUE;
@@ -117,6 +144,7 @@ int DrawTextA(HDC handle, LPCSTR text, int length, LPRECT rect, UINT format) {
     if (!dc || !text || !rect) return 0;
     const int64_t count = length < 0 ? int64_t(strlen(text)) : length;
     if (TraceOn()) TraceText(text, count, *rect, format);
+    SettleColumns(dc->bitmap, {rect->left, rect->top, rect->right, rect->bottom});
     DrawTextCells(dc->bitmap->surface, {rect->left, rect->top, rect->right, rect->bottom},
                   rect->left, rect->top, text, count, dc->textPixel, dc->backgroundPixel);
     return kGlyphHeight;

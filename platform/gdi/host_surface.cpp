@@ -1,5 +1,6 @@
 #include "platform/gdi/host_surface.h"
 
+#include "platform/gdi/deferred_columns.h"
 #include "platform/gdi/gdi_objects.h"
 
 using namespace gdi;
@@ -23,6 +24,7 @@ const uint32_t* BitmapPixels(HBITMAP handle, int* width, int* height, int* strid
     Bitmap* bitmap = AsBitmap(handle);
     if (!bitmap) return nullptr;
     RevealPixels(bitmap);
+    SettleAllColumns(bitmap);
     if (width) *width = bitmap->surface.width;
     if (height) *height = bitmap->surface.height;
     if (stride) *stride = int(bitmap->surface.stride);

@@ -1,4 +1,5 @@
 // The GDI entry points that make, select and delete objects.
+#include "platform/gdi/deferred_columns.h"
 #include "platform/gdi/gdi_objects.h"
 #include "platform/gdi/pixel_blocks.h"
 #include "platform/gdi/trace_log.h"
@@ -70,6 +71,7 @@ BOOL DeleteObject(HGDIOBJ handle) {
             break;
         case ObjectKind::kBitmap: {
             auto* bitmap = static_cast<Bitmap*>(object);
+            DropColumns(bitmap);
             GiveBackPixelBlock(std::move(bitmap->storage),
                                size_t(bitmap->surface.stride) * size_t(bitmap->surface.height));
             delete bitmap;

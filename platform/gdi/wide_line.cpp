@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 #include "platform/gdi/line_walk.h"
 #include "platform/gdi/span_fill.h"
@@ -32,6 +33,21 @@ void StampEnd(const PixelSurface& surface, int64_t x, int64_t y, int width, uint
 
 }  // namespace
 
+// The run across is exactly `width` (hypot(n, 0) / n is 1 up to rounding
+// far below the + 0.5), from minor - width / 2, the same pixels across as
+// the round ends take. Along the line the band covers [first, last + 1) and
+// each end e covers [e - width / 2, e - width / 2 + width): the first end
+// starts at or before the band, the last ends at or past it, so band and
+// ends are together the one rectangle [first - width / 2, last - width / 2 + width).
+PixelRect StraightBand(int x0, int y0, int x1, int y1, int width) {
+    const bool level = y0 == y1;
+    const int64_t low = std::min<int64_t>(level ? x0 : y0, level ? x1 : y1) - width / 2;
+    const int64_t length = std::llabs(level ? int64_t(x1) - x0 : int64_t(y1) - y0);
+    const int64_t side = int64_t(level ? y0 : x0) - width / 2;
+    const PixelRect band{low, side, low + length + width, side + width};
+    return level ? band : PixelRect{band.top, band.left, band.bottom, band.right};
+}
+
 // Each step of the exact one-pixel walk (both ends included) carries a run of
 // RunAcrossBand pixels across the major axis, from minor - run / 2: the run
 // is part of the step, so clipping the walk to the steps whose run meets the
@@ -41,20 +57,7 @@ void DrawWideLine(const PixelSurface& surface, int x0, int y0, int x1, int y1, i
     LineWalk walk;
     if (!MakeLineWalk(x0, y0, x1, y1, &walk)) return;
     if (walk.rise == 0) {
-        // Level or plumb: the run across is exactly `width` (hypot(n, 0) / n
-        // is 1 up to rounding far below the + 0.5), from minor - width / 2,
-        // the same pixels across as the round ends take. Along the line the
-        // band covers [first, last + 1) and each end e covers
-        // [e - width / 2, e - width / 2 + width): the first end starts at or
-        // before the band, the last ends at or past it, so band and ends are
-        // together the one rectangle [first - width / 2, last - width / 2 + width).
-        const int64_t low =
-            std::min<int64_t>(walk.xMajor ? x0 : y0, walk.xMajor ? x1 : y1) - width / 2;
-        const int64_t side = walk.minorStart - width / 2;
-        const PixelRect band{low, side, low + walk.length + width, side + width};
-        FillSolid(surface,
-                  walk.xMajor ? band : PixelRect{band.top, band.left, band.bottom, band.right},
-                  pixel);
+        FillSolid(surface, StraightBand(x0, y0, x1, y1, width), pixel);
         return;
     }
     StampEnd(surface, x0, y0, width, pixel);

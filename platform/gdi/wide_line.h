@@ -8,6 +8,10 @@
 
 namespace gdi {
 
+// The pixels of a level or plumb line (y0 == y1 or x0 == x1, not both),
+// band and round ends together: one rectangle.
+PixelRect StraightBand(int x0, int y0, int x1, int y1, int width);
+
 void DrawWideLine(const PixelSurface& surface, int x0, int y0, int x1, int y1, int width,
                   uint32_t pixel);
 

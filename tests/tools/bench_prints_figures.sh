@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# vellumtarn-frame bench on a small window: one row per map and mode with
-# four figures, the peak memory, the same figures as JSON, the walk in its
+# vellumtarn-frame bench on a small window: a floor row and one row per map
+# and mode with four figures and two multiples of the floor, the peak memory, the same figures as JSON, the walk in its
 # help, and clear refusals of bad arguments. The figures are not judged.
 set -euo pipefail
 tool=$1 wad=$2
@@ -16,8 +16,10 @@ cat "$work/out"
 [ "$(grep -c '^Unable to write file' "$work/err")" -eq 1 ] || fail "map.bmp reported $(grep -c . "$work/err") times"
 
 number='[0-9]+\.[0-9]{3}'
+times="$number +$number +$number"
+grep -Eq "^- +floor +$times +- +1\.00 +1\.00$" "$work/out" || fail "no floor row"
 for mode in outline fill outline-all fill-all; do
-  grep -Eq "^E1M2 +$mode +$number +$number +$number +$number$" "$work/out" ||
+  grep -Eq "^E1M2 +$mode +$times +$number +[0-9]+\.[0-9]{2} +[0-9]+\.[0-9]{2}$" "$work/out" ||
     fail "no row for $mode"
 done
 [ "$(grep -c '^E1M' "$work/out")" -eq 4 ] || fail "rows for other maps or modes"
@@ -26,7 +28,13 @@ grep -Eq '^peak resident memory: [0-9]+\.[0-9] MiB$' "$work/out" || fail "no pea
 python3 - "$work/figures.json" "$work/out" <<'PY'
 import json, sys
 figures = json.load(open(sys.argv[1]))
-table = [line.split() for line in open(sys.argv[2]) if line.startswith("E1M")]
+lines = [line.split() for line in open(sys.argv[2])]
+table = [line for line in lines if line[0].startswith("E1M")]
+floor = figures["floor"]
+shownFloor = next(line for line in lines if line[:2] == ["-", "floor"])
+kept = [floor[k] for k in ("medianMs", "p99Ms", "worstMs")]
+assert all(abs(float(a) - b) < 0.001 for a, b in zip(shownFloor[2:5], kept)), shownFloor
+assert 0 < floor["medianMs"] <= floor["p99Ms"] <= floor["worstMs"], floor
 assert (figures["width"], figures["height"]) == (160, 120), figures
 assert figures["frames"] == 600 and figures["loads"] == 20, figures
 assert figures["peakResidentKiB"] > 0, figures
@@ -34,8 +42,12 @@ rows = figures["rows"]
 assert [(r["map"], r["mode"]) for r in rows] == [(t[0], t[1]) for t in table], rows
 for row, line in zip(rows, table):
     shown = [float(v) for v in line[2:]]
-    kept = [row["medianMs"], row["p99Ms"], row["worstMs"], row["loadMs"]]
-    assert all(abs(a - b) < 0.001 for a, b in zip(shown, kept)), (row, line)
+    kept = [row["medianMs"], row["p99Ms"], row["worstMs"], row["loadMs"],
+            row["medianFloors"], row["p99Floors"]]
+    assert all(abs(a - b) < 0.006 for a, b in zip(shown, kept)), (row, line)
+    for kind in ("median", "p99"):
+        again = row[kind + "Floors"] * floor[kind + "Ms"] / row[kind + "Ms"]
+        assert abs(again - 1) < 0.02, (kind, row, floor)
     assert 0 < row["medianMs"] <= row["p99Ms"] <= row["worstMs"], row
 PY
 

@@ -30,6 +30,11 @@ void WriteJsonString(FILE* out, const char* text) {
     fputc('"', out);
 }
 
+// A time as a multiple of the floor's; 0 when the floor took no measurable time.
+double InFloors(double ms, double floorMs) {
+    return floorMs > 0 ? ms / floorMs : 0.0;
+}
+
 }  // namespace
 
 TimeFigures SummariseTimes(std::vector<double>& ms) {
@@ -41,11 +46,16 @@ TimeFigures SummariseTimes(std::vector<double>& ms) {
 void PrintBenchTable(const BenchReport& report, FILE* out) {
     fprintf(out, "%s at %dx%d: %d paints a mode, LoadLevel %d times a map\n", report.wad,
             report.width, report.height, report.frames, report.loads);
-    fprintf(out, "%-5s %-12s %10s %10s %10s %10s\n", "map", "mode", "median ms", "p99 ms",
-            "worst ms", "load ms");
+    fprintf(out, "%-5s %-12s %10s %10s %10s %10s %9s %9s\n", "map", "mode", "median ms", "p99 ms",
+            "worst ms", "load ms", "median x", "p99 x");
+    const TimeFigures& floor = report.floor;
+    fprintf(out, "%-5s %-12s %10.3f %10.3f %10.3f %10s %9.2f %9.2f\n", "-", "floor", floor.medianMs,
+            floor.p99Ms, floor.worstMs, "-", 1.0, 1.0);
     for (const BenchRow& row : report.rows) {
-        fprintf(out, "%-5s %-12s %10.3f %10.3f %10.3f %10.3f\n", row.map, row.mode,
-                row.paints.medianMs, row.paints.p99Ms, row.paints.worstMs, row.loadMs);
+        fprintf(out, "%-5s %-12s %10.3f %10.3f %10.3f %10.3f %9.2f %9.2f\n", row.map, row.mode,
+                row.paints.medianMs, row.paints.p99Ms, row.paints.worstMs, row.loadMs,
+                InFloors(row.paints.medianMs, floor.medianMs),
+                InFloors(row.paints.p99Ms, floor.p99Ms));
     }
     fprintf(out, "peak resident memory: %.1f MiB\n", double(report.peakResidentKiB) / 1024.0);
 }
@@ -61,15 +71,21 @@ bool WriteBenchJson(const BenchReport& report, const char* path) {
     WriteJsonString(out, report.wad);
     fprintf(out,
             ",\n  \"width\": %d,\n  \"height\": %d,\n  \"frames\": %d,\n  \"loads\": %d,\n"
-            "  \"peakResidentKiB\": %ld,\n  \"rows\": [",
-            report.width, report.height, report.frames, report.loads, report.peakResidentKiB);
+            "  \"peakResidentKiB\": %ld,\n"
+            "  \"floor\": {\"medianMs\": %.4f, \"p99Ms\": %.4f, \"worstMs\": %.4f},\n"
+            "  \"rows\": [",
+            report.width, report.height, report.frames, report.loads, report.peakResidentKiB,
+            report.floor.medianMs, report.floor.p99Ms, report.floor.worstMs);
     for (size_t i = 0; i < report.rows.size(); ++i) {
         const BenchRow& row = report.rows[i];
         fprintf(out,
                 "%s\n    {\"map\": \"%s\", \"mode\": \"%s\", \"medianMs\": %.4f, "
-                "\"p99Ms\": %.4f, \"worstMs\": %.4f, \"loadMs\": %.4f}",
+                "\"p99Ms\": %.4f, \"worstMs\": %.4f, \"loadMs\": %.4f, "
+                "\"medianFloors\": %.3f, \"p99Floors\": %.3f}",
                 i == 0 ? "" : ",", row.map, row.mode, row.paints.medianMs, row.paints.p99Ms,
-                row.paints.worstMs, row.loadMs);
+                row.paints.worstMs, row.loadMs,
+                InFloors(row.paints.medianMs, report.floor.medianMs),
+                InFloors(row.paints.p99Ms, report.floor.p99Ms));
     }
     fprintf(out, "\n  ]\n}\n");
     const bool written = fclose(out) == 0;

@@ -27,6 +27,7 @@ struct BenchReport {
     int height;
     int frames;
     int loads;
+    TimeFigures floor;  // the paint path drawing nothing
     std::vector<BenchRow> rows;
     long peakResidentKiB;
 };

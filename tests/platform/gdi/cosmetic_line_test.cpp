@@ -42,13 +42,14 @@ std::vector<Segment> RandomSegments(int count, int low, int high, unsigned seed)
     std::mt19937 random(seed);
     std::uniform_int_distribution<int> c(low, high);
     std::vector<Segment> segments;
-    for (int i = 0; i < count; ++i) segments.push_back({c(random), c(random), c(random), c(random)});
+    for (int i = 0; i < count; ++i)
+        segments.push_back({c(random), c(random), c(random), c(random)});
     return segments;
 }
 
 std::string Name(const Segment& s) {
-    return std::to_string(s.x0) + "," + std::to_string(s.y0) + " -> " + std::to_string(s.x1) +
-           "," + std::to_string(s.y1);
+    return std::to_string(s.x0) + "," + std::to_string(s.y0) + " -> " + std::to_string(s.x1) + "," +
+           std::to_string(s.y1);
 }
 
 PixelSet Drawn(const Segment& s, int width, int height) {
@@ -127,6 +128,18 @@ TEST(DottedLine, ThreeOnThreeInTheBackgroundColourFromTheUnclippedStart) {
     }
     for (int x = 0; x <= 20; ++x) {
         EXPECT_EQ(surface.At(x, 1), x == 20 ? grey : x % 6 < 3 ? 0xFF0000u : kWhitePixel) << x;
+    }
+    // Any slope: the pixels of the solid line, step t from the start a dot
+    // when t mod 6 < 3.
+    for (const Segment& s : RandomSegments(200, -20, 67, 6)) {
+        TestSurface surface(48, 48, grey);
+        Selection dotted(surface, CreatePen(PS_DOT, 1, RGB(255, 0, 0)));
+        surface.Line(s.x0, s.y0, s.x1, s.y1);
+        const bool xMajor = std::abs(s.x1 - s.x0) >= std::abs(s.y1 - s.y0);
+        for (const auto& [x, y] : ReferenceLine(s.x0, s.y0, s.x1, s.y1, 48, 48)) {
+            const int step = xMajor ? std::abs(x - s.x0) : std::abs(y - s.y0);
+            ASSERT_EQ(surface.At(x, y), step % 6 < 3 ? 0xFF0000u : kWhitePixel) << Name(s);
+        }
     }
     for (const Segment& s : RandomSegments(100, -150, 210, 5)) {
         TestSurface whole(500, 500, grey), clipped(40, 30, grey);
