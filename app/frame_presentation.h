@@ -2,7 +2,7 @@
 // the window in one block transfer.
 #pragma once
 
-#include "render/windows_api.h"
+#include "platform/windows_api.h"
 #include "wad/level_view.h"
 
 // Composes the frame for the paint device context that BeginPaint gave.

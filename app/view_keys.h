@@ -2,7 +2,7 @@
 // next paint shows the change.
 #pragma once
 
-#include "render/windows_api.h"
+#include "platform/windows_api.h"
 #include "wad/level_view.h"
 
 // The step of Page Up and Page Down on the overview's scale.

@@ -2,7 +2,7 @@
 // them; tools and tests that drive the viewer make them the same way.
 #pragma once
 
-#include "render/windows_api.h"
+#include "platform/windows_api.h"
 
 // Registers the class "Vellumtarn" with the viewer's window procedure.
 // Returns false when the system refuses it.

@@ -1,7 +1,7 @@
 // Brings the viewer up while its window is being created.
 #pragma once
 
-#include "render/windows_api.h"
+#include "platform/windows_api.h"
 #include "wad/level_view.h"
 
 // Loads the map, builds the texture store, sets the limits, the view and

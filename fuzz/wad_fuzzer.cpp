@@ -7,9 +7,9 @@
 
 #include "app/view_keys.h"
 #include "fuzz/scratch_folder.h"
+#include "platform/windows_api.h"
 #include "render/overview.h"
 #include "render/pen_palette.h"
-#include "render/windows_api.h"
 #include "wad/level_view.h"
 #include "wad/wad_archive.h"
 

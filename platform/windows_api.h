@@ -1,7 +1,14 @@
-// The part of the Windows API that Vellumtarn calls, for hosts that are not
-// Windows. Names, types, constants and signatures are the real ones, so the
-// system code compiles unchanged against <windows.h>.
+// The one door from the system code to the Windows API: on Windows the real
+// <windows.h>; everywhere else the part of the API that Vellumtarn calls,
+// with the real names, types, constants and signatures, which platform/
+// implements. Data code (wad/, texture/) and drawing code (render/) both
+// stand on it, so it lives below them.
 #pragma once
+
+#ifdef _WIN32
+#include <time.h>
+#include <windows.h>
+#else
 
 #include <cstdint>
 
@@ -218,8 +225,8 @@ int DrawTextA(HDC dc, LPCSTR text, int length, LPRECT rect, UINT format);
 ATOM RegisterClassA(const WNDCLASSA* windowClass);
 HICON LoadIconA(HINSTANCE instance, LPCSTR name);
 HCURSOR LoadCursorA(HINSTANCE instance, LPCSTR name);
-HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x,
-                     int y, int width, int height, HWND parent, HMENU menu, HINSTANCE instance,
+HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x, int y,
+                     int width, int height, HWND parent, HMENU menu, HINSTANCE instance,
                      LPVOID param);
 BOOL ShowWindow(HWND window, int showCommand);
 BOOL UpdateWindow(HWND window);
@@ -244,3 +251,5 @@ __time64_t _time64(__time64_t* result);
 
 // The process entry, which the host's main calls as Windows would.
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int showCommand);
+
+#endif  // _WIN32

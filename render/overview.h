@@ -2,7 +2,7 @@
 // map, the BSP walk with its subsectors and walls, and the player marker.
 #pragma once
 
-#include "render/windows_api.h"
+#include "platform/windows_api.h"
 #include "wad/level_view.h"
 
 void DrawOverview(HDC surface, LevelView* level);

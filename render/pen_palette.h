@@ -1,7 +1,7 @@
 // The pens and the brush that the frame is drawn with.
 #pragma once
 
-#include "render/windows_api.h"
+#include "platform/windows_api.h"
 #include "wad/level_view.h"
 
 // The clock that seeds the random pens: _time64 unless a test or a tool

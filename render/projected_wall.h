@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "render/windows_api.h"
+#include "platform/windows_api.h"
 
 // An end's offsets from the centre of the client area: its column to the
 // right, and its top and bottom rows upwards.

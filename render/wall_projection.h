@@ -2,7 +2,7 @@
 // the middle of the client area, drawn over the overview.
 #pragma once
 
-#include "render/windows_api.h"
+#include "platform/windows_api.h"
 #include "wad/level_view.h"
 
 // x1, y1 and x2, y2 are the seg's ends in overview units; the player's

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "render/windows_api.h"
+#include "platform/windows_api.h"
 #include "wad/map_records.h"
 
 constexpr int kRandomPenCount = 255;

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "render/windows_api.h"
+#include "platform/windows_api.h"
 #include "wad/level_view.h"
 
 // A white bitmap of width x height in a memory device context, as a paint
@@ -42,8 +42,12 @@ std::string PenLine(const char* style, int width, COLORREF colour);
 // solid, 0, red. Deleting deselects them from surface first.
 void InstallMarkedPens(LevelView* level);
 void DeleteMarkedPens(LevelView* level, HDC surface);
-inline std::string WallPenLine(int i) { return PenLine("solid", 2, 0x010000 + i); }
-inline std::string DottedPenLine(int i) { return PenLine("dot", 1, 0x020000 + i); }
+inline std::string WallPenLine(int i) {
+    return PenLine("solid", 2, 0x010000 + i);
+}
+inline std::string DottedPenLine(int i) {
+    return PenLine("dot", 1, 0x020000 + i);
+}
 inline const std::string kSegPenLine = PenLine("solid", 3, 0xFF0000);
 
 // A map held in vectors; Attach points the level half of a LevelView at it.

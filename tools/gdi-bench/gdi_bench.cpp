@@ -14,7 +14,7 @@
 #include <random>
 #include <vector>
 
-#include "render/windows_api.h"
+#include "platform/windows_api.h"
 #include "wad/level_view.h"
 #include "wad/wad_archive.h"
 
