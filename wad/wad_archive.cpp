@@ -33,6 +33,16 @@ bool HasWadIdentification(const uint8_t* image, uint32_t fileSize) {
     return memcmp(image, "IWAD", 4) == 0 || memcmp(image, "PWAD", 4) == 0;
 }
 
+// Space for the prefix, size bytes and the terminator; the caller fills
+// the bytes.
+uint8_t* AllocateWadImage(uint32_t size) {
+    auto* block = static_cast<uint8_t*>(malloc(kImagePrefix + size_t{size} + 1));
+    if (block == nullptr) return nullptr;
+    memcpy(block, &size, sizeof size);
+    block[kImagePrefix + size] = 0;
+    return block + kImagePrefix;
+}
+
 }  // namespace
 
 uint8_t* ReadWadFile(uint32_t* outSize) {
@@ -46,22 +56,26 @@ uint8_t* ReadWadFile(uint32_t* outSize) {
         fclose(file);
         return nullptr;
     }
-    auto* block = static_cast<uint8_t*>(malloc(kImagePrefix + static_cast<size_t>(size) + 1));
-    if (block == nullptr) {
+    const uint32_t fileSize = static_cast<uint32_t>(size);
+    uint8_t* image = AllocateWadImage(fileSize);
+    if (image == nullptr) {
         fclose(file);
         return nullptr;
     }
-    uint8_t* image = block + kImagePrefix;
-    size_t got = fread(image, 1, static_cast<size_t>(size), file);
+    size_t got = fread(image, 1, fileSize, file);
     fclose(file);
-    if (got != static_cast<size_t>(size)) {
-        free(block);
+    if (got != fileSize) {
+        FreeWadImage(image);
         return nullptr;
     }
-    image[size] = 0;
-    uint32_t fileSize = static_cast<uint32_t>(size);
-    memcpy(block, &fileSize, sizeof fileSize);
     if (outSize != nullptr) *outSize = fileSize;
+    return image;
+}
+
+uint8_t* CopyWadImage(const uint8_t* bytes, uint32_t size) {
+    if (size > UINT32_MAX - kImagePrefix - 1) return nullptr;
+    uint8_t* image = AllocateWadImage(size);
+    if (image != nullptr && size > 0) memcpy(image, bytes, size);
     return image;
 }
 

@@ -12,10 +12,14 @@ extern const char* wadPath;
 // outSize, when given, receives the file's size on success.
 uint8_t* ReadWadFile(uint32_t* outSize);
 
-// The number of file bytes an image from ReadWadFile holds.
+// An image of size bytes copied from memory, as ReadWadFile would make of a
+// file holding them; null when it cannot be allocated.
+uint8_t* CopyWadImage(const uint8_t* bytes, uint32_t size);
+
+// The number of file bytes an image holds.
 uint32_t WadImageSize(const uint8_t* image);
 
-// Releases an image from ReadWadFile; null is allowed.
+// Releases an image from ReadWadFile or CopyWadImage; null is allowed.
 void FreeWadImage(uint8_t* image);
 
 // Finds the first lump, at or after the first directory entry whose name
