@@ -3,7 +3,7 @@
 #include "render/overview_transform.h"
 #include "render/truncate.h"
 #include "render/wall_projection.h"
-#include "wad/wad_archive.h"
+#include "wad/text_output.h"
 
 namespace {
 

@@ -1,7 +1,6 @@
 // Reading the WAD archive whole and finding a map's lumps inside it.
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
 
 // The file that ReadWadFile opens, relative to the current directory.
@@ -27,11 +26,3 @@ void FreeWadImage(uint8_t* image);
 // *imageVar when that is null. Returns null when nothing is found.
 const uint8_t* FindMapLump(const char* mapName, const char* lumpName, uint32_t* outSize,
                            uint8_t** imageVar);
-
-// A formatted diagnostic line on standard output.
-int LogPrint(const char* format, ...) __attribute__((format(printf, 1, 2)));
-
-// Formatted text into dest, never more than destSize bytes with the
-// terminator. Returns the characters written, or -1 on a formatting error.
-int FormatText(char* dest, size_t destSize, const char* format, ...)
-    __attribute__((format(printf, 3, 4)));
