@@ -61,25 +61,6 @@ TEST_F(FrameTest, StackingOrder) {
     EXPECT_EQ(drawCount, 1);
 }
 
-TEST_F(FrameTest, WhatTheUserSees) {
-    map.linedefs.resize(1);
-    map.linedefs[0].endVertex = 1;
-    playerX = 150;
-    playerY = 100;  // the marker sits on the linedef and covers it
-    Frame();
-    const struct {
-        int x, y;
-        COLORREF colour;
-    } pixels[] = {
-        {0, 239, 0x000000},   {319, 239, 0x000000},  // the border of the clear
-        {0, 0, 0xFFFFFF},                            // under the status line's cells
-        {160, 200, 0xFFFFFF}, {147, 98, 0xFFFFFF},   // the cleared inside; in the marker
-        {144, 100, 0xFF0000}, {120, 100, 0xFF0000},  // its border; the seg over the line
-        {150, 177, 0x000000}, {148, 178, 0xFFFFFF},  // a vertex square's top, filled white
-    };
-    for (const auto& p : pixels) EXPECT_EQ(surface.Pixel(p.x, p.y), p.colour) << p.x << "," << p.y;
-}
-
 TEST_F(FrameTest, EveryOtherVertexGetsASquare) {
     map.linedefs.clear();
     map.things.clear();

@@ -1,5 +1,5 @@
 // What the renderer's tests share: a memory surface whose drawing calls can
-// be traced and whose pixels read, pens whose colours name them, and small
+// be traced, pens whose colours name them, and small
 // maps built from records.
 #pragma once
 
@@ -25,10 +25,8 @@ public:
     HDC dc() const { return dc_; }
     // The drawing calls that draw makes, one trace line each.
     std::vector<std::string> Trace(const std::function<void()>& draw);
-    COLORREF Pixel(int x, int y) const;
 
 private:
-    int width_, height_;
     HDC dc_;
     HBITMAP bitmap_;
     HGDIOBJ previousBitmap_;
@@ -42,8 +40,12 @@ std::string PenLine(const char* style, int width, COLORREF colour);
 // solid, 0, red. Deleting deselects them from surface first.
 void InstallMarkedPens(LevelView* level);
 void DeleteMarkedPens(LevelView* level, HDC surface);
-inline std::string WallPenLine(int i) { return PenLine("solid", 2, 0x010000 + i); }
-inline std::string DottedPenLine(int i) { return PenLine("dot", 1, 0x020000 + i); }
+inline std::string WallPenLine(int i) {
+    return PenLine("solid", 2, 0x010000 + i);
+}
+inline std::string DottedPenLine(int i) {
+    return PenLine("dot", 1, 0x020000 + i);
+}
 inline const std::string kSegPenLine = PenLine("solid", 3, 0xFF0000);
 
 // A map held in vectors; Attach points the level half of a LevelView at it.

@@ -50,10 +50,6 @@ TEST_F(ProjectWallTest, WorkedExampleInOutlineReversedAndFilled) {
               (Lines{WallPenLine(1), "MoveToEx 298 73", "LineTo 502 73", "MoveToEx 298 727",
                      "LineTo 502 727", "MoveToEx 298 73", "LineTo 298 727", "MoveToEx 502 73",
                      "LineTo 502 727"}));
-    EXPECT_EQ(surface.Pixel(400, 73), 0x010001u);
-    EXPECT_EQ(surface.Pixel(298, 400), 0x010001u);
-    EXPECT_EQ(surface.Pixel(400, 400), 0xFFFFFFu);
-    EXPECT_EQ(surface.Pixel(400, 60), 0xFFFFFFu);
     EXPECT_EQ(Segments(Wall(100, 60, 100, 40)), Segments(Wall(100, 40, 100, 60)));  // reversed
 
     fillWalls = true;
@@ -64,9 +60,6 @@ TEST_F(ProjectWallTest, WorkedExampleInOutlineReversedAndFilled) {
     EXPECT_EQ(lines[0], WallPenLine(1));
     EXPECT_EQ(moves.front() + draws.front(), "MoveToEx 298 73LineTo 298 727");
     EXPECT_EQ(moves.back() + draws.back(), "MoveToEx 502 73LineTo 502 727");
-    EXPECT_EQ(surface.Pixel(400, 400), 0x010001u);
-    EXPECT_EQ(surface.Pixel(400, 70), 0xFFFFFFu);
-    EXPECT_EQ(surface.Pixel(600, 400), 0xFFFFFFu);
 }
 
 TEST_F(ProjectWallTest, PenFollowsTheSubsectorCount) {
@@ -156,7 +149,6 @@ TEST_F(ProjectWallTest, CrossingWallIsCutInFrontOfThePlayer) {
     ASSERT_EQ(columns.size(), 503u);
     EXPECT_TRUE(columns.front().starts_with("LineTo 0 "));
     EXPECT_TRUE(columns.back().starts_with("LineTo 502 "));
-    EXPECT_EQ(surface.Pixel(200, 400), 0x010001u);
 }
 
 TEST_F(ProjectWallTest, CutsWithoutDepthSpanAndOfFarEnds) {
