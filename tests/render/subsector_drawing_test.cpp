@@ -91,18 +91,6 @@ TEST_F(SubsectorTest, DamagedReferencesSkipWhatCannotBeDrawn) {
     EXPECT_EQ(drawCount, 4);
 }
 
-TEST_F(SubsectorTest, OverlappingSubsectorsDrawNoMoreSegsThanTheTableHolds) {
-    map.subsectors.assign(4, MapSubsector{6, 0});  // each claims all six segs
-    map.Attach(&level);
-    size_t segLines = 0;
-    for (int16_t index = 0; index < 4; index++)
-        segLines += Matching(Draw(index), kSegPenLine).size();
-    EXPECT_EQ(segLines, 5u);  // seg 4 has no vertex to draw to
-    EXPECT_EQ(drawCount, 4);
-    drawCount = 0;  // the next frame starts afresh
-    EXPECT_EQ(Matching(Draw(0), kSegPenLine).size(), 5u);
-}
-
 TEST_F(SubsectorTest, DrawLimitAndBadIndexes) {
     for (int i = 0; i < 250; i++) DrawSubsector(&level, 0);
     EXPECT_EQ(drawCount, 250);
