@@ -2,9 +2,10 @@
 
 #include <math.h>
 
+#include "app/map_fit.h"
+
 static const float kTurnStep = 0.1f;
 static const float kMoveStep = 2.0f;
-static const float kZoomStep = 0.5f;
 static const int32_t kLastMapIndex = kMapCount - 1;
 static const int32_t kImposedDepth = 250;
 
@@ -25,6 +26,7 @@ static void ChangeMap(LevelView* level, int32_t newIndex) {
     mapIndex = newIndex;
     LoadLevel(level);
     ApplyMapViewDefaults(level);
+    FitViewWhenMapOutOfSight(level);
 }
 
 // Swaps the window's style with the one kept in swapStyle and sets the
@@ -51,6 +53,9 @@ void ApplyViewKey(LevelView* level, HWND window, WPARAM key) {
             break;
         case VK_SPACE:
             fillWalls = !fillWalls;
+            break;
+        case VK_HOME:
+            FitViewToMap(level);
             break;
         case VK_PRIOR:
             level->scale = level->scale - kZoomStep;

@@ -5,6 +5,9 @@
 #include "render/windows_api.h"
 #include "wad/level_view.h"
 
+// The step of Page Up and Page Down on the overview's scale.
+constexpr float kZoomStep = 0.5f;
+
 // Acts on one key-down; keys outside the table change nothing.
 void ApplyViewKey(LevelView* level, HWND window, WPARAM key);
 

@@ -3,6 +3,7 @@
 #include <string.h>
 
 #include "app/frame_presentation.h"
+#include "app/map_fit.h"
 #include "app/view_keys.h"
 #include "render/pen_palette.h"
 #include "texture/texture_store.h"
@@ -31,6 +32,8 @@ void StartViewer(LevelView* level, HWND window) {
     level->maxDraw = 250;
     level->drawAllNodes = 1;
     ApplyMapViewDefaults(level);
+    // The client size is not known before the first size notification.
+    viewLookPending = true;
     playerX = 50.0f;
     playerY = 50.0f;
     CreatePenPalette(level);

@@ -1,6 +1,7 @@
 #include "app/window_procedure.h"
 
 #include "app/frame_presentation.h"
+#include "app/map_fit.h"
 #include "app/view_keys.h"
 #include "app/viewer_start.h"
 #include "render/pen_palette.h"
@@ -16,6 +17,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         case WM_SIZE:
             clientWidth = LOWORD(lParam);
             clientHeight = HIWORD(lParam);
+            if (viewLookPending) FitViewWhenMapOutOfSight(&levelView);
             return 0;
         case WM_PAINT: {
             PAINTSTRUCT paint;

@@ -161,6 +161,7 @@ static_assert(sizeof(MONITORINFO) == 40, "MONITORINFO is 40 bytes on every Windo
 #define VK_SPACE 0x20
 #define VK_PRIOR 0x21
 #define VK_NEXT 0x22
+#define VK_HOME 0x24
 #define VK_LEFT 0x25
 #define VK_UP 0x26
 #define VK_RIGHT 0x27

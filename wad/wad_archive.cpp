@@ -29,11 +29,6 @@ bool InsideFile(int64_t offset, int64_t length, uint32_t fileSize) {
     return offset >= 0 && length >= 0 && offset + length <= int64_t{fileSize};
 }
 
-bool HasWadIdentification(const uint8_t* image, uint32_t fileSize) {
-    if (fileSize < kHeaderSize) return false;
-    return memcmp(image, "IWAD", 4) == 0 || memcmp(image, "PWAD", 4) == 0;
-}
-
 // Space for the prefix, size bytes and the terminator; the caller fills
 // the bytes.
 uint8_t* AllocateWadImage(uint32_t size) {
@@ -45,6 +40,11 @@ uint8_t* AllocateWadImage(uint32_t size) {
 }
 
 }  // namespace
+
+bool HasWadIdentification(const uint8_t* image) {
+    if (WadImageSize(image) < kHeaderSize) return false;
+    return memcmp(image, "IWAD", 4) == 0 || memcmp(image, "PWAD", 4) == 0;
+}
 
 uint8_t* ReadWadFile(uint32_t* outSize) {
     FILE* file = fopen(wadPath, "rb");
@@ -101,7 +101,7 @@ const uint8_t* FindMapLump(const char* mapName, const char* lumpName, uint32_t* 
     }
     const uint8_t* image = *imageVar;
     const uint32_t fileSize = WadImageSize(image);
-    if (!HasWadIdentification(image, fileSize)) {
+    if (!HasWadIdentification(image)) {
         LogPrint("Invalid WAD file\n");
         return nullptr;
     }

@@ -18,6 +18,9 @@ uint8_t* CopyWadImage(const uint8_t* bytes, uint32_t size);
 // The number of file bytes an image holds.
 uint32_t WadImageSize(const uint8_t* image);
 
+// Whether an image starts with a whole header that says IWAD or PWAD.
+bool HasWadIdentification(const uint8_t* image);
+
 // Releases an image from ReadWadFile or CopyWadImage; null is allowed.
 void FreeWadImage(uint8_t* image);
 

@@ -32,7 +32,8 @@ TEST_F(FramePresentationTest, FrameAfterAResizeIsExactlyTheNewClientSizeWithItsO
         ASSERT_EQ(width, w);
         ASSERT_EQ(height, h);
         // One black pixel along each edge of the client area.
-        for (const auto& [x, y] : {std::pair{0, h / 2}, {w - 1, h / 2}, {w / 2, h - 1}, {w - 1, h - 1}}) {
+        for (const auto& [x, y] :
+             {std::pair{0, h / 2}, {w - 1, h / 2}, {w / 2, h - 1}, {w - 1, h - 1}}) {
             EXPECT_EQ(frame[static_cast<size_t>(y) * w + x], 0u) << x << "," << y;
         }
     }

@@ -49,11 +49,15 @@ TEST_F(ViewerWindowTest, ToggleZoomAndArrowKeysChangeTheViewWithoutPainting) {
 TEST_F(ViewerWindowTest, FunctionKeysSetTheWalkLimits) {
     // The limits before, the key, and the limits after.
     for (const auto& [depth, draw, all, key, wantDepth, wantDraw, wantAll] :
-         {std::tuple{100, 250, 1, VK_F1, 99, 250, 0}, {0, 250, 1, VK_F1, 0, 250, 0},
-          {100, 250, 1, VK_F2, 101, 250, 0}, {100000, 250, 0, VK_F2, 100001, 250, 0},
-          {100, 250, 0, VK_F3, 250, 249, 1}, {7, 0, 0, VK_F3, 250, 0, 1},
+         {std::tuple{100, 250, 1, VK_F1, 99, 250, 0},
+          {0, 250, 1, VK_F1, 0, 250, 0},
+          {100, 250, 1, VK_F2, 101, 250, 0},
+          {100000, 250, 0, VK_F2, 100001, 250, 0},
+          {100, 250, 0, VK_F3, 250, 249, 1},
+          {7, 0, 0, VK_F3, 250, 0, 1},
           {3, 250, 0, VK_F4, 250, 251, 1}}) {
-        SCOPED_TRACE(testing::Message() << "F" << key - VK_F1 + 1 << " at " << depth << " " << draw);
+        SCOPED_TRACE(testing::Message()
+                     << "F" << key - VK_F1 + 1 << " at " << depth << " " << draw);
         levelView.maxDepth = depth;
         levelView.maxDraw = draw;
         levelView.drawAllNodes = static_cast<uint8_t>(all);
@@ -64,8 +68,11 @@ TEST_F(ViewerWindowTest, FunctionKeysSetTheWalkLimits) {
 }
 
 TEST_F(ViewerWindowTest, KeypadKeysStepThroughTheMapsAndReloadAtTheBounds) {
-    for (const auto& [key, times, index] : {std::tuple{VK_ADD, 1, 1}, {VK_ADD, 7, 8}, {VK_ADD, 1, 8},
-                                            {VK_SUBTRACT, 8, 0}, {VK_SUBTRACT, 1, 0}}) {
+    for (const auto& [key, times, index] : {std::tuple{VK_ADD, 1, 1},
+                                            {VK_ADD, 7, 8},
+                                            {VK_ADD, 1, 8},
+                                            {VK_SUBTRACT, 8, 0},
+                                            {VK_SUBTRACT, 1, 0}}) {
         SCOPED_TRACE(testing::Message() << times << " x " << key);
         levelView.scale = 9.0f;
         const MapNode* before = levelView.nodes;
@@ -103,7 +110,8 @@ TEST_F(ViewerWindowTest, EscapeSwapsStyleAndSizeAndPutsTheWindowAtTheCorner) {
     ASSERT_EQ(clientWidth, 300);
     // Unframed it fills the monitor; framed again it has its earlier size.
     constexpr auto kFramed = static_cast<uint32_t>(WS_OVERLAPPEDWINDOW);
-    for (const auto& [style, w, h] : {std::tuple{kFramed, kWidth, kHeight}, {0x50000000u, 300, 200},
+    for (const auto& [style, w, h] : {std::tuple{kFramed, kWidth, kHeight},
+                                      {0x50000000u, 300, 200},
                                       {kFramed, kWidth, kHeight}}) {
         Press(VK_ESCAPE);
         EXPECT_EQ(swapStyle, style);

@@ -168,6 +168,11 @@ ln -s "$freedoom" "$work/freedoom/DOOM1.WAD"
 start_viewer "$work/freedoom"
 wait_for "picture with the status line in its top rows" 10 picture_drawn first
 echo "ok: the picture is drawn, with the status line on top"
+# Freedoom lays its maps out away from the built-in views, which were made
+# for the game's own data: the viewer brings the map into view by itself.
+map_drawn=$(drawn_pixels first 10000x10000+1+17)
+[ "$map_drawn" -gt 10000 ] || fail "the first picture shows only $map_drawn drawn pixels below the status line"
+echo "ok: the first picture shows the map ($map_drawn drawn pixels below the status line)"
 
 # Without a key the shape holds still, also when the pens take new colours
 # at the turn of a second; so a change after a key is the key's doing.
@@ -179,6 +184,7 @@ echo "ok: without a key the picture's shape holds still"
 
 press_and_see_a_change F3
 press_and_see_a_change Next
+press_and_see_a_change Home
 press_and_see_a_change space
 # The other keys' way from the keyboard to the view. (Right Ctrl is left to
 # the unit tests: xdotool presses Left Ctrl with it.)

@@ -2,12 +2,12 @@
 
 #include <cstdlib>
 
+#include "app/viewer_class.h"
 #include "render/pen_palette.h"
+#include "tests/support/wad_builder.h"
 #include "wad/wad_archive.h"
 
 namespace {
-
-constexpr char kClassName[] = "ViewerUnderTest";
 
 void ResetViewGlobals() {
     levelView.maxDepth = levelView.maxDraw = 0;
@@ -22,7 +22,41 @@ void ResetViewGlobals() {
     frameStore = nullptr;
 }
 
+// Every map a room that its built-in view shows in the test's window, so
+// that each test starts from the built-in views as they stand.
+const char* WadOfRoomsInView() {
+    static const std::string path = [] {
+        std::vector<std::vector<MapVertex>> maps;
+        for (const MapViewDefaults& view : mapViewDefaults) {
+            // The map point that lands on pixel (x, y) under this view.
+            auto at = [&view](int x, int y) {
+                return MapVertex{static_cast<int16_t>(10.0f * x / view.scale - view.offsetX),
+                                 static_cast<int16_t>(10.0f * y / view.scale - view.offsetY)};
+            };
+            maps.push_back({at(100, 100), at(300, 100), at(300, 300), at(100, 300), at(100, 100)});
+        }
+        return WadOfMaps(maps);
+    }();
+    return path.c_str();
+}
+
 }  // namespace
+
+std::string WadOfMaps(const std::vector<std::vector<MapVertex>>& maps) {
+    std::vector<TestLump> lumps;
+    for (size_t m = 0; m < maps.size(); ++m) {
+        std::vector<TestLump> map = StandardMapLumps(mapTable[m].name, 1);
+        std::vector<int> vertexes, linedefs;
+        for (size_t i = 0; i < maps[m].size(); ++i) {
+            vertexes.insert(vertexes.end(), {maps[m][i].x, maps[m][i].y});
+            if (i > 0) linedefs.insert(linedefs.end(), {int(i) - 1, int(i), 0, 0, 0, -1, -1});
+        }
+        map[2].data = Int16Bytes(linedefs);
+        map[4].data = Int16Bytes(vertexes);
+        lumps.insert(lumps.end(), map.begin(), map.end());
+    }
+    return WriteTempFile("maps", BuildWad(lumps));
+}
 
 __time64_t FixedPenClock(__time64_t* result) {
     if (result != nullptr) *result = 1700000000;
@@ -31,16 +65,10 @@ __time64_t FixedPenClock(__time64_t* result) {
 
 void ViewerProcessTest::SetUp() {
     UseHeadlessWindows(kWidth, kHeight);
-    static const bool registered = [] {
-        WNDCLASSA windowClass{};
-        windowClass.style = CS_HREDRAW | CS_VREDRAW;
-        windowClass.lpfnWndProc = MainWindowProc;
-        windowClass.lpszClassName = kClassName;
-        return RegisterClassA(&windowClass) != 0;
-    }();
+    static const bool registered = RegisterViewerClass(nullptr);
     ASSERT_TRUE(registered);
     ResetViewGlobals();
-    wadPath = VELLUMTARN_FREEDOOM_WAD;
+    wadPath = WadOfRoomsInView();
     penClock = FixedPenClock;
 }
 
@@ -59,8 +87,6 @@ void ViewerProcessTest::TearDown() {
 }
 
 HWND ViewerProcessTest::CreateViewerWindow() {
-    window = CreateWindowExA(0, kClassName, "Vellumtarn", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, nullptr,
-                             nullptr);
+    window = CreateViewerWindowOf(nullptr);
     return window;
 }

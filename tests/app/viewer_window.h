@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "app/window_procedure.h"
 #include "platform/window/headless.h"
 #include "wad/level_view.h"
@@ -37,6 +40,11 @@ protected:
         CreateViewerWindow();
     }
 };
+
+// A WAD of the maps E1M1, E1M2, ... in order, each with the given vertices
+// and a linedef from each vertex to the next; the other lumps hold one
+// zeroed record. Returns the file's path.
+std::string WadOfMaps(const std::vector<std::vector<MapVertex>>& maps);
 
 // Pens seeded from a fixed second, so that two frames can be compared.
 __time64_t FixedPenClock(__time64_t* result);

@@ -21,8 +21,9 @@ __time64_t CheckingClock(__time64_t* result) {
         EXPECT_NE(textureStore[0], kNotACheckerboardPixel) << "then the texture store";
         EXPECT_EQ(std::tuple(levelView.maxDepth, levelView.maxDraw, levelView.drawAllNodes),
                   std::tuple(100, 250, uint8_t{1}));
-        EXPECT_EQ(std::tuple(levelView.scale, levelView.offsetX, levelView.offsetY, playerX, playerY),
-                  std::tuple(2.5f, 1180.0f, 4880.0f, 50.0f, 50.0f));
+        EXPECT_EQ(
+            std::tuple(levelView.scale, levelView.offsetX, levelView.offsetY, playerX, playerY),
+            std::tuple(2.5f, 1180.0f, 4880.0f, 50.0f, 50.0f));
         EXPECT_EQ(restoreWidth, 0);
         EXPECT_EQ(frameStore, nullptr);
     }

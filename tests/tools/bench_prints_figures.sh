@@ -10,8 +10,10 @@ trap 'rm -rf "$work"' EXIT
 fail() { echo "$*"; exit 1; }
 
 "$tool" bench --wad "$wad" --map E1M2 --size 160x120 --json "$work/figures.json" \
-  >"$work/out" 2>/dev/null || fail "bench failed"
+  >"$work/out" 2>"$work/err" || fail "bench failed"
 cat "$work/out"
+# Many windows, one word about the missing map.bmp.
+[ "$(grep -c '^Unable to write file' "$work/err")" -eq 1 ] || fail "map.bmp reported $(grep -c . "$work/err") times"
 
 number='[0-9]+\.[0-9]{3}'
 for mode in outline fill outline-all fill-all; do

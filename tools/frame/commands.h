@@ -6,6 +6,8 @@ int RunInfoCommand(int argc, char** argv);
 int RunRenderCommand(int argc, char** argv);
 int RunBenchCommand(int argc, char** argv);
 int RunSoakCommand(int argc, char** argv);
+int RunNodesCommand(int argc, char** argv);
+int RunAnimateCommand(int argc, char** argv);
 
 // Reads "--wad PATH" at argv[i], advancing i past it; true when it did.
 bool TakeWadOption(int argc, char** argv, int& i);

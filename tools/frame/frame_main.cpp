@@ -14,7 +14,9 @@ struct Command {
 
 const Command kCommands[] = {
     {"info", RunInfoCommand, "print the record counts of E1M1 to E1M9"},
-    {"render", RunRenderCommand, "render the window's frame to a PNG file"},
+    {"render", RunRenderCommand, "render the window's frame to a PNG file (and SVG)"},
+    {"animate", RunAnimateCommand, "write the frames of a sweep or a walk as animated WebP"},
+    {"nodes", RunNodesCommand, "report on each map's node tree and what is wrong in it"},
     {"bench", RunBenchCommand, "time the map loads and the paints of a fixed walk"},
     {"soak", RunSoakCommand, "press random keys for many ticks and print memory figures"},
 };
@@ -26,7 +28,8 @@ void PrintUsage(FILE* out) {
             "Companion tool of the Vellumtarn map viewer; needs no display.\n"
             "\n"
             "commands:\n");
-    for (const Command& command : kCommands) fprintf(out, "  %-8s %s\n", command.name, command.summary);
+    for (const Command& command : kCommands)
+        fprintf(out, "  %-8s %s\n", command.name, command.summary);
     fprintf(out, "\nRun 'vellumtarn-frame COMMAND --help' for a command's options.\n");
 }
 

@@ -1,7 +1,9 @@
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "tools/frame/commands.h"
+#include "tools/frame/option_values.h"
 #include "wad/level_view.h"
 
 namespace {
@@ -19,23 +21,24 @@ const char kInfoHelp[] =
 }  // namespace
 
 int RunInfoCommand(int argc, char** argv) {
-    for (int i = 0; i < argc; ++i) {
-        if (strcmp(argv[i], "--help") == 0) {
-            fputs(kInfoHelp, stdout);
-            return 0;
-        }
-        if (!TakeWadOption(argc, argv, i)) {
-            fprintf(stderr, "vellumtarn-frame info: unexpected argument '%s'\n\n%s", argv[i], kInfoHelp);
-            return 2;
-        }
+    bool helpWanted = false;
+    std::string error;
+    if (!WalkOptions(argc, argv, {}, helpWanted, nullptr, error)) {
+        fprintf(stderr, "vellumtarn-frame info: %s\n", error.c_str());
+        return 2;
+    }
+    if (helpWanted) {
+        fputs(kInfoHelp, stdout);
+        return 0;
     }
     if (!CheckWadFile()) return 1;
     printf("map vertexes linedefs things sidedefs sectors segs subsectors nodes\n");
     for (mapIndex = 0; mapIndex < kMapCount; ++mapIndex) {
         LoadLevel(&levelView);
         const LevelView& l = levelView;
-        printf("%s %d %d %d %d %d %d %d %d\n", mapTable[mapIndex].name, l.numVertexes, l.numLinedefs,
-               l.numThings, l.numSidedefs, l.numSectors, l.numSegs, l.numSubsectors, l.numNodes);
+        printf("%s %d %d %d %d %d %d %d %d\n", mapTable[mapIndex].name, l.numVertexes,
+               l.numLinedefs, l.numThings, l.numSidedefs, l.numSectors, l.numSegs, l.numSubsectors,
+               l.numNodes);
     }
     return 0;
 }

@@ -15,7 +15,7 @@ const NamedKey kKeys[] = {
     {"Up", VK_UP},        {"Down", VK_DOWN},     {"Left", VK_LEFT},    {"Right", VK_RIGHT},
     {"PageUp", VK_PRIOR}, {"PageDown", VK_NEXT}, {"Space", VK_SPACE},  {"Ctrl", VK_CONTROL},
     {"Esc", VK_ESCAPE},   {"F1", VK_F1},         {"F2", VK_F2},        {"F3", VK_F3},
-    {"F4", VK_F4},        {"KP+", VK_ADD},       {"KP-", VK_SUBTRACT},
+    {"F4", VK_F4},        {"KP+", VK_ADD},       {"KP-", VK_SUBTRACT}, {"Home", VK_HOME},
 };
 
 // A press count of 1 to this many; more would only mean a typing slip.
@@ -30,7 +30,8 @@ const NamedKey* FindKey(const std::string& name) {
 
 }  // namespace
 
-const char kKeyNames[] = "Up Down Left Right PageUp PageDown Space Ctrl Esc F1 F2 F3 F4 KP+ KP-";
+const char kKeyNames[] =
+    "Up Down Left Right PageUp PageDown Space Ctrl Esc F1 F2 F3 F4 KP+ KP- Home";
 
 bool ParseKeyScript(const char* script, std::vector<WPARAM>& keys, std::string& error) {
     std::istringstream words(script);

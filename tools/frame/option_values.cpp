@@ -29,7 +29,7 @@ bool ParseMap(const char* text, int& index) {
     return false;
 }
 
-bool WalkOptions(int argc, char** argv, std::initializer_list<const char*> names, bool& helpWanted,
+bool WalkOptions(int argc, char** argv, const std::vector<const char*>& names, bool& helpWanted,
                  const TakeOptionValue& take, std::string& error) {
     for (int i = 0; i < argc; ++i) {
         const char* name = argv[i];

@@ -3,8 +3,8 @@
 #pragma once
 
 #include <functional>
-#include <initializer_list>
 #include <string>
+#include <vector>
 
 // A client size "WxH", each side 1 to 8192 pixels.
 bool ParseSize(const char* text, int& width, int& height);
@@ -21,5 +21,5 @@ using TakeOptionValue =
 // walk, "--wad PATH" goes to TakeWadOption, and each other argument must be
 // one of names followed by a value, which take receives. False, with the
 // reason in error, on an unknown name, a missing value or a value refused.
-bool WalkOptions(int argc, char** argv, std::initializer_list<const char*> names, bool& helpWanted,
+bool WalkOptions(int argc, char** argv, const std::vector<const char*>& names, bool& helpWanted,
                  const TakeOptionValue& take, std::string& error);

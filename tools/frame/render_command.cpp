@@ -1,37 +1,59 @@
+#include <unistd.h>
+
 #include <cstdio>
 #include <string>
 
 #include "platform/drawing_trace.h"
-#include "platform/window/headless.h"
 #include "tools/frame/commands.h"
-#include "tools/frame/png_file.h"
 #include "tools/frame/render_options.h"
+#include "tools/frame/svg_drawing.h"
 #include "tools/frame/viewer_driver.h"
 
 namespace {
 
-// The timer's tick brings fresh pens and invalidates; the paint follows.
-bool TickAndPaint(HWND window, const char* tracePath) {
-    SendToWindow(window, WM_TIMER, 1);
-    InvalidateRect(window, nullptr, TRUE);
-    if (tracePath != nullptr && !StartDrawingTrace(tracePath)) {
-        fprintf(stderr, "vellumtarn-frame: cannot write %s\n", tracePath);
+// The drawing calls of one paint go to the --trace file, or for --svg alone
+// to a file of our own that is removed once the drawing is built from it.
+struct PaintTrace {
+    std::string path;
+    bool ownFile = false;
+
+    ~PaintTrace() {
+        if (ownFile) unlink(path.c_str());
+    }
+
+    bool Start(const RenderOptions& options) {
+        if (options.tracePath != nullptr) {
+            path = options.tracePath;
+        } else if (options.svgPath != nullptr) {
+            char name[] = "/tmp/vellumtarn-trace-XXXXXX";
+            const int file = mkstemp(name);
+            if (file < 0) return false;
+            close(file);
+            path = name;
+            ownFile = true;
+        } else {
+            return true;
+        }
+        return StartDrawingTrace(path.c_str());
+    }
+};
+
+bool PaintAndWrite(HWND window, const RenderOptions& options) {
+    TickViewer(window);
+    PaintTrace trace;
+    if (!trace.Start(options)) {
+        fprintf(stderr, "vellumtarn-frame: cannot write %s\n",
+                options.tracePath != nullptr ? options.tracePath : "a trace in /tmp");
         return false;
     }
     UpdateWindow(window);
     StopDrawingTrace();
-    return true;
-}
-
-bool WriteWindowPicture(HWND window, const char* path) {
-    int width = 0;
-    int height = 0;
-    const uint32_t* pixels = WindowPixels(window, &width, &height);
-    if (pixels == nullptr) {
-        fprintf(stderr, "vellumtarn-frame: the window painted no pixels\n");
+    if (options.svgPath != nullptr &&
+        !WriteSvgFromTrace(trace.path.c_str(), options.svgPath, options.setup.width,
+                           options.setup.height)) {
         return false;
     }
-    return WritePngFile(path, pixels, width, height);
+    return WriteWindowPicture(window, options.outPath);
 }
 
 }  // namespace
@@ -40,22 +62,16 @@ int RunRenderCommand(int argc, char** argv) {
     RenderOptions options;
     std::string error;
     if (!ParseRenderOptions(argc, argv, options, error)) {
-        fprintf(stderr, "vellumtarn-frame render: %s\n\n%s", error.c_str(), kRenderHelp);
+        fprintf(stderr, "vellumtarn-frame render: %s\n", error.c_str());
         return 2;
     }
     if (options.helpWanted) {
-        fputs(kRenderHelp, stdout);
+        PrintRenderHelp(stdout);
         return 0;
     }
     if (!CheckWadFile()) return 1;
-    if (options.clockFixed) FixPenClock(options.clockSeconds);
-
-    UseHeadlessWindows(options.width, options.height);
-    HWND window = CreateViewerWindow();
-    for (int i = 0; i < options.mapIndex; ++i) SendToWindow(window, WM_KEYDOWN, VK_ADD);
-    for (WPARAM key : options.keys) SendToWindow(window, WM_KEYDOWN, key);
-    const bool written =
-        TickAndPaint(window, options.tracePath) && WriteWindowPicture(window, options.outPath);
+    HWND window = StartViewer(options.setup);
+    const bool written = PaintAndWrite(window, options);
     // Closed as a user closes it, so that the window gives back what it holds.
     SendToWindow(window, WM_CLOSE, 0);
     return written ? 0 : 1;

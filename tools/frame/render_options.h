@@ -2,23 +2,19 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
-#include "platform/windows_api.h"
+#include "tools/frame/view_setup.h"
 
 struct RenderOptions {
-    int width = 1280;
-    int height = 720;
-    int mapIndex = 0;  // reached with as many keypad + presses
-    std::vector<WPARAM> keys;
-    bool clockFixed = false;
-    __time64_t clockSeconds = 0;
+    ViewSetup setup;
     const char* outPath = nullptr;
     const char* tracePath = nullptr;
+    const char* svgPath = nullptr;
     bool helpWanted = false;
 };
 
-extern const char kRenderHelp[];
+// The usage text that --help prints.
+void PrintRenderHelp(FILE* out);
 
 // Reads the arguments after "render" into options; false, with the reason
 // in error, on an unknown or malformed argument or a missing --out.

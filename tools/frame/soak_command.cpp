@@ -48,7 +48,7 @@ int RunSoakCommand(int argc, char** argv) {
     SoakOptions options;
     std::string error;
     if (!ParseSoakOptions(argc, argv, options, error)) {
-        fprintf(stderr, "vellumtarn-frame soak: %s\n\n%s", error.c_str(), kSoakHelp);
+        fprintf(stderr, "vellumtarn-frame soak: %s\n", error.c_str());
         return 2;
     }
     if (options.helpWanted) {

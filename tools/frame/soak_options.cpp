@@ -4,7 +4,6 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "tools/frame/commands.h"
 #include "tools/frame/option_values.h"
 
 const char kSoakHelp[] =
@@ -37,28 +36,18 @@ bool ParseWhole(const char* text, long long low, long long high, long long& valu
 }  // namespace
 
 bool ParseSoakOptions(int argc, char** argv, SoakOptions& options, std::string& error) {
-    for (int i = 0; i < argc; ++i) {
-        const char* name = argv[i];
-        if (strcmp(name, "--help") == 0 || strcmp(name, "-h") == 0) {
-            options.helpWanted = true;
-            continue;
-        }
-        if (TakeWadOption(argc, argv, i)) continue;
-        if (i + 1 >= argc) {
-            error = std::string("unknown or incomplete option '") + name + "'";
-            return false;
-        }
-        const char* value = argv[++i];
+    const auto take = [&](const char* name, const char* value, std::string&) {
         long long number = 0;
-        if (strcmp(name, "--ticks") == 0 && ParseWhole(value, 1, 1000000000, number)) {
+        if (strcmp(name, "--size") == 0) return ParseSize(value, options.width, options.height);
+        if (strcmp(name, "--ticks") == 0) {
+            if (!ParseWhole(value, 1, 1000000000, number)) return false;
             options.ticks = static_cast<long>(number);
-        } else if (strcmp(name, "--seed") == 0 && ParseWhole(value, 0, UINT32_MAX, number)) {
-            options.seed = static_cast<uint32_t>(number);
-        } else if (strcmp(name, "--size") == 0 && ParseSize(value, options.width, options.height)) {
-        } else {
-            error = std::string("bad option or value: ") + name + " " + value;
-            return false;
+            return true;
         }
-    }
-    return true;
+        if (!ParseWhole(value, 0, UINT32_MAX, number)) return false;
+        options.seed = static_cast<uint32_t>(number);
+        return true;
+    };
+    return WalkOptions(argc, argv, {"--ticks", "--size", "--seed"}, options.helpWanted, take,
+                       error);
 }

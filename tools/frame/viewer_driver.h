@@ -20,3 +20,11 @@ void SendToWindow(HWND window, UINT message, WPARAM wParam);
 // From now on the random pens are seeded from this time instead of the
 // clock, so that the same keys give the same frame.
 void FixPenClock(__time64_t seconds);
+
+// One timer tick, which brings fresh pens, and an invalidated client area,
+// so that the next UpdateWindow paints the whole frame.
+void TickViewer(HWND window);
+
+// The window's client pixels as a PNG file; false, with the reason on
+// standard error, when there are none or the file cannot be written.
+bool WriteWindowPicture(HWND window, const char* path);

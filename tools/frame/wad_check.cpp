@@ -1,5 +1,4 @@
 #include <cstdio>
-#include <cstring>
 
 #include "tools/frame/commands.h"
 #include "wad/level_view.h"
@@ -9,11 +8,9 @@ namespace {
 
 // Why the whole file is unusable, or null when it is usable.
 const char* FileProblem() {
-    uint32_t size = 0;
-    uint8_t* image = ReadWadFile(&size);
+    uint8_t* image = ReadWadFile(nullptr);
     if (image == nullptr) return "cannot be opened or read";
-    const bool valid =
-        size >= 12 && (memcmp(image, "IWAD", 4) == 0 || memcmp(image, "PWAD", 4) == 0);
+    const bool valid = HasWadIdentification(image);
     FreeWadImage(image);
     return valid ? nullptr : "is not a WAD file (it needs a 12-byte IWAD or PWAD header)";
 }
