@@ -45,6 +45,13 @@ bool CutAt(int64_t den, int64_t lateralNumerator, int64_t depthTerm, int64_t k, 
 
 }  // namespace
 
+// The line through (L1, D1) and (L2, D2) reaches depth D at lateral
+//   L1 + (L2 - L1)(D - D1) / (D2 - D1) = (K + (L2 - L1) D) / (D2 - D1),
+// with K = L1 D2 - D1 L2. At D = M / 20, times 20 above and below:
+//   newL = (20 K - (L1 - L2) M) / (20 (D2 - D1)),
+// end 1's numerator; end 2's is its negation over the negated span, the
+// same point. The depth numerator -5 newL + (D2 - D1) M over the same span
+// gives M / 20 - newL / (4 (D2 - D1)), the cut depth less a small lean.
 // End 2 is cut at depth M / 20 like end 1: with M in its two formulas, end 2
 // would be cut at -M / 20, behind the player, where its new depth always
 // falls below 1, so a wall would vanish or not by the order of its ends.

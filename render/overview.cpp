@@ -5,7 +5,7 @@
 #include "render/bsp_walk.h"
 #include "render/overview_transform.h"
 #include "render/truncate.h"
-#include "wad/wad_archive.h"
+#include "wad/text_output.h"
 
 namespace {
 
@@ -25,8 +25,7 @@ float OverviewY(const LevelView* level, int16_t y) {
 
 void DrawStatusLine(HDC surface, const LevelView* level) {
     FormatText(statusText, sizeof statusText, "MaxDepth %d MaxDraw %d Player (%d,%d)",
-               level->maxDepth, level->maxDraw, TruncateToInt32(playerX),
-               TruncateToInt32(playerY));
+               level->maxDepth, level->maxDraw, TruncateToInt32(playerX), TruncateToInt32(playerY));
     RECT rect = {0, 0, clientWidth, 50};
     DrawTextA(surface, statusText, -1, &rect, 0);
 }

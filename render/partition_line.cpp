@@ -2,7 +2,7 @@
 
 #include "render/overview_transform.h"
 #include "render/truncate.h"
-#include "wad/wad_archive.h"
+#include "wad/text_output.h"
 
 namespace {
 

@@ -7,6 +7,13 @@
 
 namespace {
 
+// An end lies X = 128 l / (F d) columns left of the centre and reaches
+// T = 32 H / (F d) rows above and below it: with F = 0.25, 512 l / d and
+// 128 H / d; the zoom's F = 0.125 doubles both. The column offset depends
+// only on the direction of the end (l and d are both overview units), the
+// height grows with the overview's scale (H is in map units, d is not).
+// 128, 32 and F are powers of two, so both products are exact and each value
+// is one correctly rounded quotient, whatever order the factors come in.
 // An end at depth 0 is never projected: its offsets stay 0.
 ProjectedEnd Project(float lateral, float depth, float height, float factor) {
     if (depth == 0) return {0, 0, 0};

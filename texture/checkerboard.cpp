@@ -9,9 +9,10 @@ constexpr int kBoardSize = 512;
 constexpr int kSquaresPerSide = 8;
 
 // The index of the square that a row or column falls in: the product is
-// formed in single precision and floored in double precision.
+// formed in single precision and floored in double precision. 1 / 512 and
+// 8 are powers of two, so the product is exactly position / 64.
 int SquareIndex(int position) {
-    const float scaled = static_cast<float>(position) * 0.001953125f * kSquaresPerSide;
+    const float scaled = static_cast<float>(position) * (1.0f / kBoardSize) * kSquaresPerSide;
     return static_cast<int>(std::floor(static_cast<double>(scaled)));
 }
 

@@ -5,7 +5,8 @@
 
 namespace {
 
-// The image the current level points into; released by the next load.
+// The image the current level points into when the loader read it; released
+// by the next load.
 uint8_t* currentLevelImage;
 
 template <typename Record>
@@ -18,10 +19,9 @@ void LoadLump(const char* mapName, const char* lumpName, uint8_t** image, const 
     *count = *records != nullptr ? static_cast<int32_t>(size / sizeof(Record)) : 0;
 }
 
-}  // namespace
-
-void LoadLevel(LevelView* level) {
-    uint8_t* image = nullptr;
+// Points the level into image; a null image is read from the file by the
+// first lookup, and retried by each later one when that fails.
+uint8_t* LoadLumps(LevelView* level, uint8_t* image) {
     const char* mapName = mapTable[mapIndex].name;
     LoadLump(mapName, "VERTEXES", &image, &level->vertexes, &level->numVertexes);
     LoadLump(mapName, "LINEDEFS", &image, &level->linedefs, &level->numLinedefs);
@@ -31,6 +31,19 @@ void LoadLevel(LevelView* level) {
     LoadLump(mapName, "SEGS", &image, &level->segs, &level->numSegs);
     LoadLump(mapName, "SSECTORS", &image, &level->subsectors, &level->numSubsectors);
     LoadLump(mapName, "NODES", &image, &level->nodes, &level->numNodes);
+    return image;
+}
+
+}  // namespace
+
+void LoadLevel(LevelView* level) {
+    uint8_t* image = LoadLumps(level, nullptr);
     FreeWadImage(currentLevelImage);
     currentLevelImage = image;
+}
+
+void LoadLevelFromImage(LevelView* level, uint8_t* image) {
+    LoadLumps(level, image);
+    FreeWadImage(currentLevelImage);
+    currentLevelImage = nullptr;
 }

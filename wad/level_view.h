@@ -79,3 +79,8 @@ extern int32_t restoreHeight;
 // reading the WAD file anew; the previous load's image is released once
 // nothing points into it.
 void LoadLevel(LevelView* level);
+
+// LoadLevel from an image the caller made (CopyWadImage) instead of the
+// file. The caller keeps the image and must not free it while the level is
+// in use.
+void LoadLevelFromImage(LevelView* level, uint8_t* image);

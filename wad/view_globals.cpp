@@ -18,8 +18,7 @@ int32_t restoreWidth;
 int32_t restoreHeight;
 
 const MapEntry mapTable[kMapCount] = {
-    {"E1M1"}, {"E1M2"}, {"E1M3"}, {"E1M4"}, {"E1M5"},
-    {"E1M6"}, {"E1M7"}, {"E1M8"}, {"E1M9"},
+    {"E1M1"}, {"E1M2"}, {"E1M3"}, {"E1M4"}, {"E1M5"}, {"E1M6"}, {"E1M7"}, {"E1M8"}, {"E1M9"},
 };
 
 const MapViewDefaults mapViewDefaults[kMapCount] = {

@@ -1,9 +1,10 @@
 #include "wad/wad_archive.h"
 
-#include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+
+#include "wad/text_output.h"
 
 const char* wadPath = "DOOM1.WAD";
 
@@ -28,6 +29,16 @@ bool InsideFile(int64_t offset, int64_t length, uint32_t fileSize) {
     return offset >= 0 && length >= 0 && offset + length <= int64_t{fileSize};
 }
 
+// Space for the prefix, size bytes and the terminator; the caller fills
+// the bytes.
+uint8_t* AllocateWadImage(uint32_t size) {
+    auto* block = static_cast<uint8_t*>(malloc(kImagePrefix + size_t{size} + 1));
+    if (block == nullptr) return nullptr;
+    memcpy(block, &size, sizeof size);
+    block[kImagePrefix + size] = 0;
+    return block + kImagePrefix;
+}
+
 }  // namespace
 
 bool HasWadIdentification(const uint8_t* image) {
@@ -46,22 +57,26 @@ uint8_t* ReadWadFile(uint32_t* outSize) {
         fclose(file);
         return nullptr;
     }
-    auto* block = static_cast<uint8_t*>(malloc(kImagePrefix + static_cast<size_t>(size) + 1));
-    if (block == nullptr) {
+    const uint32_t fileSize = static_cast<uint32_t>(size);
+    uint8_t* image = AllocateWadImage(fileSize);
+    if (image == nullptr) {
         fclose(file);
         return nullptr;
     }
-    uint8_t* image = block + kImagePrefix;
-    size_t got = fread(image, 1, static_cast<size_t>(size), file);
+    size_t got = fread(image, 1, fileSize, file);
     fclose(file);
-    if (got != static_cast<size_t>(size)) {
-        free(block);
+    if (got != fileSize) {
+        FreeWadImage(image);
         return nullptr;
     }
-    image[size] = 0;
-    uint32_t fileSize = static_cast<uint32_t>(size);
-    memcpy(block, &fileSize, sizeof fileSize);
     if (outSize != nullptr) *outSize = fileSize;
+    return image;
+}
+
+uint8_t* CopyWadImage(const uint8_t* bytes, uint32_t size) {
+    if (size > UINT32_MAX - kImagePrefix - 1) return nullptr;
+    uint8_t* image = AllocateWadImage(size);
+    if (image != nullptr && size > 0) memcpy(image, bytes, size);
     return image;
 }
 
@@ -116,27 +131,4 @@ const uint8_t* FindMapLump(const char* mapName, const char* lumpName, uint32_t* 
         return image + dataOffset;
     }
     return nullptr;
-}
-
-int LogPrint(const char* format, ...) {
-    va_list args;
-    va_start(args, format);
-    int written = vprintf(format, args);
-    va_end(args);
-    // Diagnostics must reach a pipe even if the process is killed later.
-    fflush(stdout);
-    return written;
-}
-
-int FormatText(char* dest, size_t destSize, const char* format, ...) {
-    if (destSize == 0) return -1;
-    va_list args;
-    va_start(args, format);
-    int needed = vsnprintf(dest, destSize, format, args);
-    va_end(args);
-    if (needed < 0) {
-        dest[0] = '\0';
-        return -1;
-    }
-    return static_cast<size_t>(needed) < destSize ? needed : static_cast<int>(destSize - 1);
 }

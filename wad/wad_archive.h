@@ -1,7 +1,6 @@
 // Reading the WAD archive whole and finding a map's lumps inside it.
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
 
 // The file that ReadWadFile opens, relative to the current directory.
@@ -12,14 +11,17 @@ extern const char* wadPath;
 // outSize, when given, receives the file's size on success.
 uint8_t* ReadWadFile(uint32_t* outSize);
 
-// The number of file bytes an image from ReadWadFile holds.
+// An image of size bytes copied from memory, as ReadWadFile would make of a
+// file holding them; null when it cannot be allocated.
+uint8_t* CopyWadImage(const uint8_t* bytes, uint32_t size);
+
+// The number of file bytes an image holds.
 uint32_t WadImageSize(const uint8_t* image);
 
-// Whether an image from ReadWadFile starts with a whole header that says
-// IWAD or PWAD.
+// Whether an image starts with a whole header that says IWAD or PWAD.
 bool HasWadIdentification(const uint8_t* image);
 
-// Releases an image from ReadWadFile; null is allowed.
+// Releases an image from ReadWadFile or CopyWadImage; null is allowed.
 void FreeWadImage(uint8_t* image);
 
 // Finds the first lump, at or after the first directory entry whose name
@@ -27,11 +29,3 @@ void FreeWadImage(uint8_t* image);
 // *imageVar when that is null. Returns null when nothing is found.
 const uint8_t* FindMapLump(const char* mapName, const char* lumpName, uint32_t* outSize,
                            uint8_t** imageVar);
-
-// A formatted diagnostic line on standard output.
-int LogPrint(const char* format, ...) __attribute__((format(printf, 1, 2)));
-
-// Formatted text into dest, never more than destSize bytes with the
-// terminator. Returns the characters written, or -1 on a formatting error.
-int FormatText(char* dest, size_t destSize, const char* format, ...)
-    __attribute__((format(printf, 3, 4)));

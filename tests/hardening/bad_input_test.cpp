@@ -87,10 +87,14 @@ TestMap SquareRoom() {
 
 std::vector<TestLump> MapLumps(const TestMap& map) {
     return {{"E1M1", {}},
-            {"THINGS", LumpOf(map.things)},     {"LINEDEFS", LumpOf(map.linedefs)},
-            {"SIDEDEFS", LumpOf(map.sidedefs)}, {"VERTEXES", LumpOf(map.vertexes)},
-            {"SEGS", LumpOf(map.segs)},         {"SSECTORS", LumpOf(map.subsectors)},
-            {"NODES", LumpOf(map.nodes)},       {"SECTORS", LumpOf(map.sectors)}};
+            {"THINGS", LumpOf(map.things)},
+            {"LINEDEFS", LumpOf(map.linedefs)},
+            {"SIDEDEFS", LumpOf(map.sidedefs)},
+            {"VERTEXES", LumpOf(map.vertexes)},
+            {"SEGS", LumpOf(map.segs)},
+            {"SSECTORS", LumpOf(map.subsectors)},
+            {"NODES", LumpOf(map.nodes)},
+            {"SECTORS", LumpOf(map.sectors)}};
 }
 
 // The room, damaged by `damage`, as a WAD file.
@@ -137,87 +141,84 @@ protected:
     }
 };
 
-// References that lead outside their tables, and damaged node trees. Each
+// References that lead outside their tables, damaged node trees, and files
+// that hold no usable map or lumps that cannot all be used; the loader's own
+// tests cover every other way a header or directory can be damaged. Each
 // frame is drawn twice: the second must show the same.
-TEST_F(BadInputTest, DamagedReferences) {
-    const struct {
-        const char* name;
-        std::function<void(TestMap&)> damage;
-        Frame expected;
-    } cases[] = {
-        {"undamaged", [](TestMap&) {}, {4, 6, 6, 1, ""}},
-        // The walls find their sectors through the linedefs' sides.
-        {"linedef vertex", [](TestMap& m) { m.linedefs[0].startVertex = 99, m.linedefs[2].endVertex = -1; },
-         {2, 6, 6, 1, ""}},
-        {"seg vertex", [](TestMap& m) { m.segs[0].endVertex = 77, m.segs[3].startVertex = -1; },
-         {4, 4, 4, 1, ""}},
-        {"seg linedef", [](TestMap& m) { m.segs[2].linedef = 40, m.segs[5].linedef = -3; },
-         {4, 6, 4, 1, ""}},
-        {"back of a one-sided linedef", [](TestMap& m) { m.segs[4].side = 1; }, {4, 6, 5, 1, ""}},
-        // Segs 1 and 3, and 2 and 5.
-        {"sidedef index", [](TestMap& m) { m.linedefs[1].sideNum[0] = 50, m.linedefs[3].sideNum[0] = -7; },
-         {4, 6, 2, 1, ""}},
-        {"sidedef sector", [](TestMap& m) { m.sidedefs[2].sector = 300, m.sidedefs[0].sector = -1; },
-         {4, 6, 4, 1, ""}},  // segs 4 and 0
-        {"subsector ranges cut", [](TestMap& m) { m.subsectors = {{3, -2}, {100, 3}}; }, {4, 4, 4, 1, ""}},
-        {"subsector ranges outside", [](TestMap& m) { m.subsectors = {{-5, 0}, {3, 32000}}; },
-         {4, 0, 0, 1, ""}},
-        {"overlapping subsectors", [](TestMap& m) { m.subsectors = {{6, 0}, {6, 0}}; }, {4, 6, 6, 1, ""}},
-        {"child past the node table", [](TestMap& m) { m.nodes[0].children[1] = 5; }, {4, 3, 3, 1, ""}},
-        {"subsector past its table", [](TestMap& m) { m.nodes[0].children[1] = 0x8009; },
-         {4, 3, 3, 1, "Fail\r\n"}},
-        // The root, node 1, leads to node 0, whose second child is the root.
-        {"cycle through the root",
-         [](TestMap& m) { m.nodes = {Node(32, 0, 0, 128, 0x8000, 1), Node(64, 0, 0, 128, 0, 0x8001)}; },
-         {4, 6, 6, 2, ""}},
-        {"no nodes", [](TestMap& m) { m.nodes.clear(); }, {4, 3, 3, 0, ""}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(LoadAndDraw(Room(c.damage)), c.expected);
-        EXPECT_EQ(Draw(), c.expected);
-    }
-}
-
-// Files that hold no usable map, or lumps that cannot all be used.
-TEST_F(BadInputTest, UnreadableFiles) {
-    const std::vector<uint8_t> room = Room();
+TEST_F(BadInputTest, DamagedFiles) {
     const std::string text = "This is not a WAD file, only text.\n";
-    auto patched = [&](size_t offset, int32_t value) {
-        std::vector<uint8_t> file = room;
-        PatchI32(file, offset, value);
-        return file;
-    };
+    std::string invalid;
+    for (int i = 0; i < 8; i++) invalid += "Invalid WAD file\n";
+    std::vector<uint8_t> segsPastTheEnd = Room();
+    PatchI32(segsPastTheEnd, DirEntryOffset(segsPastTheEnd, 5) + 4, 1 << 20);
     std::vector<TestLump> oddSizes = MapLumps(SquareRoom());
     for (size_t i = 1; i < oddSizes.size(); i++)  // one to three bytes past the records
         oddSizes[i].data.resize(oddSizes[i].data.size() + i % 3 + 1, 0xEE);
-    std::string invalid;
-    for (int i = 0; i < 8; i++) invalid += "Invalid WAD file\n";
-    // With no subsectors the walk's root, subsector 0, is not in the table.
-    const Frame noMap{0, 0, 0, 0, "Fail\r\n"};
     const struct {
         const char* name;
         std::vector<uint8_t> file;
         Frame expected;
-        int segs, nodes;
     } cases[] = {
-        {"not a WAD", {text.begin(), text.end()}, {0, 0, 0, 0, invalid + "Fail\r\n"}, 0, 0},
-        {"truncated header", {room.begin(), room.begin() + 10},
-         {0, 0, 0, 0, invalid + "Fail\r\n"}, 0, 0},
-        {"negative lump count", patched(4, -3), noMap, 0, 0},
-        {"huge lump count", patched(4, INT32_MAX), noMap, 0, 0},
-        {"directory past the end", patched(8, static_cast<int32_t>(room.size()) - 8), noMap, 0, 0},
-        {"SEGS past the end", patched(DirEntryOffset(room, 5) + 4, 1 << 20), {4, 0, 0, 1, ""}, 0, 1},
-        {"lumps of odd sizes", BuildWad(oddSizes), {4, 6, 6, 1, ""}, 6, 1},
+        {"undamaged", Room(), {4, 6, 6, 1, ""}},
+        // The walls find their sectors through the linedefs' sides.
+        {"linedef vertex",
+         Room([](TestMap& m) { m.linedefs[0].startVertex = 99, m.linedefs[2].endVertex = -1; }),
+         {2, 6, 6, 1, ""}},
+        {"seg vertex",
+         Room([](TestMap& m) { m.segs[0].endVertex = 77, m.segs[3].startVertex = -1; }),
+         {4, 4, 4, 1, ""}},
+        {"seg linedef",
+         Room([](TestMap& m) { m.segs[2].linedef = 40, m.segs[5].linedef = -3; }),
+         {4, 6, 4, 1, ""}},
+        {"back of a one-sided linedef",
+         Room([](TestMap& m) { m.segs[4].side = 1; }),
+         {4, 6, 5, 1, ""}},
+        // Segs 1 and 3, and 2 and 5.
+        {"sidedef index",
+         Room([](TestMap& m) { m.linedefs[1].sideNum[0] = 50, m.linedefs[3].sideNum[0] = -7; }),
+         {4, 6, 2, 1, ""}},
+        {"sidedef sector",  // segs 4 and 0
+         Room([](TestMap& m) { m.sidedefs[2].sector = 300, m.sidedefs[0].sector = -1; }),
+         {4, 6, 4, 1, ""}},
+        {"subsector ranges cut",
+         Room([](TestMap& m) {
+             m.subsectors = {{3, -2}, {100, 3}};
+         }),
+         {4, 4, 4, 1, ""}},
+        {"subsector ranges outside",
+         Room([](TestMap& m) {
+             m.subsectors = {{-5, 0}, {3, 32000}};
+         }),
+         {4, 0, 0, 1, ""}},
+        {"overlapping subsectors",
+         Room([](TestMap& m) {
+             m.subsectors = {{6, 0}, {6, 0}};
+         }),
+         {4, 6, 6, 1, ""}},
+        {"child past the node table",
+         Room([](TestMap& m) { m.nodes[0].children[1] = 5; }),
+         {4, 3, 3, 1, ""}},
+        {"subsector past its table",
+         Room([](TestMap& m) { m.nodes[0].children[1] = 0x8009; }),
+         {4, 3, 3, 1, "Fail\r\n"}},
+        // The root, node 1, leads to node 0, whose second child is the root.
+        {"cycle through the root",
+         Room([](TestMap& m) {
+             m.nodes = {Node(32, 0, 0, 128, 0x8000, 1), Node(64, 0, 0, 128, 0, 0x8001)};
+         }),
+         {4, 6, 6, 2, ""}},
+        {"no nodes", Room([](TestMap& m) { m.nodes.clear(); }), {4, 3, 3, 0, ""}},
+        // With no subsectors the walk's root, subsector 0, is not in the table.
+        {"not a WAD", {text.begin(), text.end()}, {0, 0, 0, 0, invalid + "Fail\r\n"}},
+        {"SEGS past the end", segsPastTheEnd, {4, 0, 0, 1, ""}},
+        {"lumps of odd sizes", BuildWad(oddSizes), {4, 6, 6, 1, ""}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(LoadAndDraw(c.file), c.expected);
-        EXPECT_EQ(level.numSegs, c.segs);
-        EXPECT_EQ(level.numNodes, c.nodes);
-        if (c.nodes == 0) {
-            EXPECT_EQ(level.vertexes, nullptr);
-        }
+        Frame redrawn = c.expected;  // without the loader's lines
+        if (redrawn.output.starts_with(invalid)) redrawn.output.erase(0, invalid.size());
+        EXPECT_EQ(Draw(), redrawn);
     }
 }
 

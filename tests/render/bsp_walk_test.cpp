@@ -72,14 +72,18 @@ protected:
 };
 
 TEST_F(WalkTest, SideOfThePartition) {
-    const struct { int x, y, dx, dy; float px, py; int side; } cases[] = {
-        {100, 0, 0, 50, 100, 0, 1},     {100, 0, 0, 50, 99, 0, 1},
-        {100, 0, 0, 50, 100.5f, 0, 0},  {100, 0, 0, -50, 100, 0, 0},
-        {100, 0, 0, -50, 99, 0, 0},     {100, 0, 0, -50, 100.5f, 0, 1},
-        {0, 0, 64, 0, 5, 0, 0},         {0, 0, 64, 0, 5, -10, 0},
-        {0, 0, 64, 0, 5, 10, 1},        {0, 0, -64, 0, 5, 0, 1},
-        {0, 0, -64, 0, 5, 10, 0},       {0, 0, 1, 1, 1, 1, 1},  // on the line
-        {0, 0, 1, 1, 2, 1, 0},          {0, 0, 1, 1, 1, 2, 1},
+    const struct {
+        int x, y, dx, dy;
+        float px, py;
+        int side;
+    } cases[] = {
+        {100, 0, 0, 50, 100, 0, 1},    {100, 0, 0, 50, 99, 0, 1},
+        {100, 0, 0, 50, 100.5f, 0, 0}, {100, 0, 0, -50, 100, 0, 0},
+        {100, 0, 0, -50, 99, 0, 0},    {100, 0, 0, -50, 100.5f, 0, 1},
+        {0, 0, 64, 0, 5, 0, 0},        {0, 0, 64, 0, 5, -10, 0},
+        {0, 0, 64, 0, 5, 10, 1},       {0, 0, -64, 0, 5, 0, 1},
+        {0, 0, -64, 0, 5, 10, 0},      {0, 0, 1, 1, 1, 1, 1},  // on the line
+        {0, 0, 1, 1, 2, 1, 0},         {0, 0, 1, 1, 1, 2, 1},
     };
     level.maxDepth = 1;
     for (const auto& c : cases) {
@@ -96,8 +100,9 @@ TEST_F(WalkTest, LabelAndLineOfTheRoot) {
     map.nodes = {Node(100, 40, 0, 50, 0x8000, 0x8000)};
     level.maxDepth = 1;
     level.scale = 20;  // doubles every coordinate
-    EXPECT_EQ(Trace(0), (std::vector<std::string>{DottedPenLine(5), "DrawTextA \"P1\" 200 55 400 80 0",
-                                                  "MoveToEx 200 80", "LineTo 200 180"}));
+    EXPECT_EQ(Trace(0),
+              (std::vector<std::string>{DottedPenLine(5), "DrawTextA \"P1\" 200 55 400 80 0",
+                                        "MoveToEx 200 80", "LineTo 200 180"}));
     // The partition's end is not wrapped to sixteen bits.
     map.nodes = {Node(32000, 0, 1000, 0, 0x8000, 0x8000)};
     level.scale = 10;
@@ -134,7 +139,10 @@ TEST_F(WalkTest, FarChildOnlyWhereThePlayerCellTouchesItsBox) {
 TEST_F(WalkTest, DepthAndDrawLimits) {
     SmallTree();
     level.drawAllNodes = 1;
-    const struct { int depth; std::vector<std::string> events; } cases[] = {
+    const struct {
+        int depth;
+        std::vector<std::string> events;
+    } cases[] = {
         {0, {"P1"}}, {1, {"P1"}}, {2, {"P1", "P2", "S2"}}, {3, {"P1", "P2", "S0", "S1", "S2"}}};
     for (const auto& c : cases) {
         level.maxDepth = c.depth;
@@ -195,10 +203,14 @@ TEST_F(WalkTest, DeepestChainOfNodesDoesNotOverflowTheStack) {
 TEST(PlayerInNodeBoxTest, CellTruncatesTowardZeroAndTouchingCounts) {
     // (-0.5, 10.2): the cell is x 0 to 1, y 10 to 11. At y -10.7 it is -10
     // to -9, not -11 to -10. 65536.5 keeps the low 16 bits of 65536: 0.
-    const struct { float x, y; int16_t box[4]; bool in; } cases[] = {
-        {-0.5f, 10.2f, {0, 20, 1, 5}, true},   {-0.5f, 10.2f, {20, 0, 5, 1}, true},
-        {-0.5f, 10.2f, {0, 20, 2, 5}, false},  {-0.5f, 10.2f, {12, 20, -5, 5}, false},
-        {-0.5f, 10.2f, {-3, 10, -5, 5}, true}, {-0.5f, -10.7f, {-9, -5, -5, 5}, true},
+    const struct {
+        float x, y;
+        int16_t box[4];
+        bool in;
+    } cases[] = {
+        {-0.5f, 10.2f, {0, 20, 1, 5}, true},       {-0.5f, 10.2f, {20, 0, 5, 1}, true},
+        {-0.5f, 10.2f, {0, 20, 2, 5}, false},      {-0.5f, 10.2f, {12, 20, -5, 5}, false},
+        {-0.5f, 10.2f, {-3, 10, -5, 5}, true},     {-0.5f, -10.7f, {-9, -5, -5, 5}, true},
         {-0.5f, -10.7f, {-20, -11, -5, 5}, false}, {65536.5f, 0, {0, 1, 0, 1}, true},
     };
     for (const auto& c : cases) {

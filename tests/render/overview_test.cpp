@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "render/overview_transform.h"
 #include "tests/render/render_support.h"
 #include "tests/support/captured_output.h"
 
@@ -48,9 +49,9 @@ TEST_F(FrameTest, StackingOrder) {
                   "DrawTextA \"MaxDepth 100 MaxDraw 250 Player (50,50)\" 0 0 320 50 0",
                   "SelectObject pen solid 0 0x00000000",  // the stock black pen
                   // Vertexes 0 and 2, not 1; linedef 0, not 1, which has no end.
-                  "Rectangle 97 97 103 103", "Rectangle 147 177 153 183",
-                  "MoveToEx 100 100", "LineTo 150 180",
-                  PenLine("solid", 0, 0x0000FF), "Rectangle 117 17 123 23",  // the thing
+                  "Rectangle 97 97 103 103", "Rectangle 147 177 153 183", "MoveToEx 100 100",
+                  "LineTo 150 180", PenLine("solid", 0, 0x0000FF),
+                  "Rectangle 117 17 123 23",  // the thing
                   // Subsector 0 as the root, its seg without a wall.
                   kSegPenLine, kSegPenLine, "MoveToEx 100 100", "LineTo 200 100",
                   // The player on top, facing angle 0: straight down.
@@ -58,22 +59,6 @@ TEST_F(FrameTest, StackingOrder) {
     EXPECT_STREQ(statusText, "MaxDepth 100 MaxDraw 250 Player (50,50)");
     EXPECT_EQ(level.dc, surface.dc());
     EXPECT_EQ(drawCount, 1);
-}
-
-TEST_F(FrameTest, WhatTheUserSees) {
-    map.linedefs.resize(1);
-    map.linedefs[0].endVertex = 1;
-    playerX = 150;
-    playerY = 100;  // the marker sits on the linedef and covers it
-    Frame();
-    const struct { int x, y; COLORREF colour; } pixels[] = {
-        {0, 239, 0x000000},    {319, 239, 0x000000},  // the border of the clear
-        {0, 0, 0xFFFFFF},                             // under the status line's cells
-        {160, 200, 0xFFFFFF},  {147, 98, 0xFFFFFF},   // the cleared inside; in the marker
-        {144, 100, 0xFF0000},  {120, 100, 0xFF0000},  // its border; the seg over the line
-        {150, 177, 0x000000},  {148, 178, 0xFFFFFF},  // a vertex square's top, filled white
-    };
-    for (const auto& p : pixels) EXPECT_EQ(surface.Pixel(p.x, p.y), p.colour) << p.x << "," << p.y;
 }
 
 TEST_F(FrameTest, EveryOtherVertexGetsASquare) {
@@ -118,11 +103,23 @@ TEST_F(FrameTest, PlayerIsTruncatedTowardZeroAndTheTickFollowsTheAngle) {
     playerX = 50;
     playerY = 50;
     for (auto [angle, end] : {std::pair{0.1f, "LineTo 50 50"},  // no length
-                              {1.5707964f, "LineTo 51 50"}}) {   // sine to x: turns right
+                              {1.5707964f, "LineTo 51 50"}}) {  // sine to x: turns right
         playerAngle = angle;
         lines = Frame();
         EXPECT_EQ(lines[lines.size() - 2], "MoveToEx 50 50");
         EXPECT_EQ(lines.back(), end) << angle;
+    }
+}
+
+// The sum rounded to f32, then divided by ten: the quotient computed in
+// double precision and rounded once to f32 is the same correctly rounded
+// value, which multiplying by 0.1f is not.
+TEST(OverviewCoordinateTest, SumThenDivisionByTen) {
+    for (float scale : {2.5f, 1.0f, 0.3f, 7.75f}) {
+        for (int x = -5000; x <= 5000; x += 7) {
+            const float sum = static_cast<float>(x) * scale + 1180 * scale;
+            EXPECT_EQ(OverviewCoordinate(x, scale, 1180 * scale), float(double(sum) / 10)) << x;
+        }
     }
 }
 

@@ -27,8 +27,8 @@ Lines PaletteForSeed(unsigned seed) {
         for (int i = 0; i < kRandomPenCount; i++) {
             const int d1 = rand(), d2 = rand(), d3 = rand();
             auto wrapped = [&](int draw, int shift) { return (draw % 255 - shift) & 0xFF; };
-            const COLORREF colour = (wrapped(d1, i) << 16) | (wrapped(d2, i) << 8) |
-                                    wrapped(d3, dotted ? 1 : i);
+            const COLORREF colour =
+                (wrapped(d1, i) << 16) | (wrapped(d2, i) << 8) | wrapped(d3, dotted ? 1 : i);
             expected.push_back(dotted ? PenLine("dot", 1, colour) : PenLine("solid", 2, colour));
         }
     }

@@ -1,16 +1,14 @@
 #include "tests/render/render_support.h"
 
+#include <unistd.h>
+
 #include <cstdio>
 #include <fstream>
-
-#include <unistd.h>
 
 #include "platform/drawing_trace.h"
 
 TestSurface::TestSurface(int width, int height)
-    : width_(width),
-      height_(height),
-      dc_(CreateCompatibleDC(NULL)),
+    : dc_(CreateCompatibleDC(NULL)),
       bitmap_(CreateCompatibleBitmap(dc_, width, height)),
       previousBitmap_(SelectObject(dc_, bitmap_)) {
     // White all over, border included, with the fresh surface's brush.
@@ -39,13 +37,6 @@ std::vector<std::string> TestSurface::Trace(const std::function<void()>& draw) {
     for (std::string line; std::getline(in, line);) lines.push_back(line);
     std::remove(path.c_str());
     return lines;
-}
-
-COLORREF TestSurface::Pixel(int x, int y) const {
-    std::vector<uint32_t> pixels(static_cast<size_t>(width_) * height_);
-    GetBitmapBits(bitmap_, static_cast<LONG>(pixels.size() * 4), pixels.data());
-    const uint32_t stored = pixels[static_cast<size_t>(y) * width_ + x];  // 0x00RRGGBB
-    return RGB(stored >> 16, stored >> 8, stored);
 }
 
 std::string PenLine(const char* style, int width, COLORREF colour) {

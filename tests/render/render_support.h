@@ -1,5 +1,5 @@
 // What the renderer's tests share: a memory surface whose drawing calls can
-// be traced and whose pixels read, pens whose colours name them, and small
+// be traced, pens whose colours name them, and small
 // maps built from records.
 #pragma once
 
@@ -25,10 +25,8 @@ public:
     HDC dc() const { return dc_; }
     // The drawing calls that draw makes, one trace line each.
     std::vector<std::string> Trace(const std::function<void()>& draw);
-    COLORREF Pixel(int x, int y) const;
 
 private:
-    int width_, height_;
     HDC dc_;
     HBITMAP bitmap_;
     HGDIOBJ previousBitmap_;

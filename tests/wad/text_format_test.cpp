@@ -3,14 +3,15 @@
 #include <cstring>
 
 #include "tests/support/captured_output.h"
-#include "wad/wad_archive.h"
+#include "wad/text_output.h"
 
 namespace {
 
 TEST(FormatTextTest, WritesTheSameTextAsPrintfWhenItFitsAndNeverPastItsBuffer) {
     char buffer[512];
     EXPECT_EQ(FormatText(buffer, sizeof buffer, "MaxDepth %d MaxDraw %d Player (%d,%d)", INT32_MIN,
-                         INT32_MIN, INT32_MIN, INT32_MIN), 73);
+                         INT32_MIN, INT32_MIN, INT32_MIN),
+              73);
     EXPECT_STREQ(buffer,
                  "MaxDepth -2147483648 MaxDraw -2147483648 Player (-2147483648,-2147483648)");
     EXPECT_EQ(FormatText(buffer, 13, "P%d", INT32_MIN), 12);  // just fits

@@ -1,10 +1,11 @@
+#include "wad/wad_archive.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
 
 #include "tests/support/captured_output.h"
 #include "tests/support/wad_builder.h"
-#include "wad/wad_archive.h"
 
 namespace {
 
@@ -49,28 +50,44 @@ protected:
 
 TEST_F(FindMapLumpTest, LookupFindsTheEntryTheGateAndTheNamesLeadTo) {
     const auto e1m1 = StandardMapLumps("E1M1", 1);
-    const std::vector<TestLump> eightChars = {
-        {"E1M1", {}}, {"SSECTORS", ZeroBytes(4)}, {"VERTEXES", ZeroBytes(4)}, {"SECTORS", ZeroBytes(26)}};
+    const std::vector<TestLump> eightChars = {{"E1M1", {}},
+                                              {"SSECTORS", ZeroBytes(4)},
+                                              {"VERTEXES", ZeroBytes(4)},
+                                              {"SECTORS", ZeroBytes(26)}};
     struct Case {  // entry -1: nothing found
-        const char* what; std::vector<TestLump> lumps; const char *map, *lump; int entry; uint32_t size;
+        const char* what;
+        std::vector<TestLump> lumps;
+        const char *map, *lump;
+        int entry;
+        uint32_t size;
     } cases[] = {
         {"second map", Concat(e1m1, StandardMapLumps("E1M2", 2)), "E1M2", "VERTEXES", 11 + 4, 8},
         {"second map", Concat(e1m1, StandardMapLumps("E1M2", 2)), "E1M2", "SECTORS", 11 + 8, 52},
         {"first map", Concat(e1m1, StandardMapLumps("E1M2", 2)), "E1M1", "NODES", 7, 28},
         {"no entry occurs in the map name", e1m1, "E2M3", "THINGS", -1, 0xDEADBEEF},
+        {"a directory of one lump", {{"E1M1", ZeroBytes(4)}}, "E1M1", "E1M1", 0, 4},
         {"the marker occurs in the lump name", e1m1, "E1M1", "E1M1X", 0, 0},
-        {"empty name before the marker", Concat({{"", ZeroBytes(3)}}, e1m1), "E3M9", "VERTEXES", 0, 3},
+        {"empty name before the marker", Concat({{"", ZeroBytes(3)}}, e1m1), "E3M9", "VERTEXES", 0,
+         3},
         {"SECTORS before SSECTORS",
-         {{"E1M1", {}}, {"SECTORS", ZeroBytes(26)}, {"SSECTORS", ZeroBytes(4)}}, "E1M1", "SSECTORS",
-         1, 26},
-        {"map lacking the lump", Concat({{"E1M1", {}}, {"THINGS", ZeroBytes(10)}},
-                                        StandardMapLumps("E1M2", 3)), "E1M1", "NODES", 2 + 7, 84},
+         {{"E1M1", {}}, {"SECTORS", ZeroBytes(26)}, {"SSECTORS", ZeroBytes(4)}},
+         "E1M1",
+         "SSECTORS",
+         1,
+         26},
+        {"map lacking the lump",
+         Concat({{"E1M1", {}}, {"THINGS", ZeroBytes(10)}}, StandardMapLumps("E1M2", 3)), "E1M1",
+         "NODES", 2 + 7, 84},
         // The entry after SSECTORS would read as more name if the 8-byte
         // field were not cut at 8.
         {"8 characters, SECTORS", eightChars, "E1M1", "SECTORS", 3, 26},
         {"8 characters, VERTEXES", eightChars, "E1M1", "VERTEXES", 2, 4},
-        {"letter case", {{"e1m1", {}}, {"E1M1", {}}, {"nodes", ZeroBytes(28)}, {"NODES", ZeroBytes(56)}},
-         "E1M1", "NODES", 3, 56},
+        {"letter case",
+         {{"e1m1", {}}, {"E1M1", {}}, {"nodes", ZeroBytes(28)}, {"NODES", ZeroBytes(56)}},
+         "E1M1",
+         "NODES",
+         3,
+         56},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -113,8 +130,14 @@ TEST_F(FindMapLumpTest, FileThatIsNotAWadIsReportedAtEveryLookup) {
 TEST_F(FindMapLumpTest, LumpCountBelowOneOrDirectoryPastTheEndFindsNothingSilently) {
     std::vector<uint8_t> wad = BuildWad(StandardMapLumps("E1M1", 1));
     const int32_t dir = static_cast<int32_t>(DirEntryOffset(wad, 0));
-    for (const auto& [count, offset] : {std::pair{0, dir}, {-1, dir}, {INT32_MIN, dir}, {12, dir},
-                                        {11, dir + 1}, {11, -16}, {11, INT32_MAX}, {INT32_MAX, dir}}) {
+    for (const auto& [count, offset] : {std::pair{0, dir},
+                                        {-1, dir},
+                                        {INT32_MIN, dir},
+                                        {12, dir},
+                                        {11, dir + 1},
+                                        {11, -16},
+                                        {11, INT32_MAX},
+                                        {INT32_MAX, dir}}) {
         SCOPED_TRACE(testing::Message() << count << " entries at " << offset);
         std::vector<uint8_t> damaged = wad;
         PatchI32(damaged, 4, count);
@@ -133,8 +156,13 @@ TEST_F(FindMapLumpTest, LumpReachingPastTheEndIsNotFoundAndSizeZeroPointsAtItsOf
     std::vector<uint8_t> wad = BuildWad(StandardMapLumps("E1M1", 1));
     const size_t things = DirEntryOffset(wad, 1);
     const int32_t end = static_cast<int32_t>(wad.size());
-    for (const auto& [offset, lumpSize] : {std::pair{end - 4, 5}, {-1, 10}, {12, -1}, {12, INT32_MIN},
-                                           {INT32_MAX, 10}, {end + 1, 0}, {end, 0}}) {
+    for (const auto& [offset, lumpSize] : {std::pair{end - 4, 5},
+                                           {-1, 10},
+                                           {12, -1},
+                                           {12, INT32_MIN},
+                                           {INT32_MAX, 10},
+                                           {end + 1, 0},
+                                           {end, 0}}) {
         SCOPED_TRACE(testing::Message() << offset << " " << lumpSize);
         std::vector<uint8_t> damaged = wad;
         PatchI32(damaged, things, offset);
