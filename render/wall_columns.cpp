@@ -13,8 +13,7 @@ void DrawColumn(HDC surface, const ProjectedWall& wall, int32_t column, float wi
     const float t = std::fabs(static_cast<float>(column) - wall.end1.x) / width;
     const float u = 1.0f - t;
     const int32_t top = CentreRowMinus(TruncateToInt32(whole1.top * u + whole2.top * t));
-    const int32_t bottom =
-        CentreRowMinus(TruncateToInt32(whole1.bottom * u + whole2.bottom * t));
+    const int32_t bottom = CentreRowMinus(TruncateToInt32(whole1.bottom * u + whole2.bottom * t));
     const int32_t x = CentreColumnPlus(column);
     MoveToEx(surface, x, wall.crossing ? bottom : top, NULL);
     LineTo(surface, x, wall.crossing ? top : bottom);

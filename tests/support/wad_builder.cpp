@@ -1,12 +1,11 @@
 #include "tests/support/wad_builder.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <atomic>
 #include <cstring>
 #include <fstream>
-
-#include <unistd.h>
 
 namespace {
 
@@ -55,7 +54,9 @@ std::vector<uint8_t> Int16Bytes(const std::vector<int>& values) {
     return out;
 }
 
-std::vector<uint8_t> ZeroBytes(size_t n) { return std::vector<uint8_t>(n, 0); }
+std::vector<uint8_t> ZeroBytes(size_t n) {
+    return std::vector<uint8_t>(n, 0);
+}
 
 std::vector<TestLump> StandardMapLumps(const std::string& mapName, int records) {
     const size_t n = static_cast<size_t>(records);
@@ -78,9 +79,10 @@ std::string WriteTempFile(const std::string& stem, const std::vector<uint8_t>& b
     static std::atomic<int> serial{0};
     // CTest runs each test case as a process of its own, side by side: the
     // process id keeps their files apart.
-    std::string path = testing::TempDir() + "vellumtarn_" + stem + "_" +
-                       std::to_string(getpid()) + "_" + std::to_string(serial++) + ".wad";
+    std::string path = testing::TempDir() + "vellumtarn_" + stem + "_" + std::to_string(getpid()) +
+                       "_" + std::to_string(serial++) + ".wad";
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    file.write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
     return path;
 }

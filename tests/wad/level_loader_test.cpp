@@ -27,7 +27,7 @@ size_t HeapInUse() {
 using Counts = std::array<int32_t, 8>;
 
 Counts CountsOf(const LevelView& l) {
-    return {l.numVertexes, l.numLinedefs, l.numThings, l.numSidedefs,
+    return {l.numVertexes, l.numLinedefs, l.numThings,     l.numSidedefs,
             l.numSectors,  l.numSegs,     l.numSubsectors, l.numNodes};
 }
 
@@ -35,10 +35,14 @@ Counts CountsOf(const LevelView& l) {
 // VERTEXES and SEGS end in part of a record.
 std::vector<TestLump> DistinctMap(const std::string& name) {
     return {{name, {}},
-            {"THINGS", ZeroBytes(10 * 3)},   {"LINEDEFS", ZeroBytes(14 * 2)},
-            {"SIDEDEFS", ZeroBytes(30 * 4)}, {"VERTEXES", ZeroBytes(4 * 5 + 3)},
-            {"SEGS", ZeroBytes(25)},         {"SSECTORS", ZeroBytes(4 * 7)},
-            {"NODES", ZeroBytes(28 * 6)},    {"SECTORS", ZeroBytes(26 * 8)}};
+            {"THINGS", ZeroBytes(10 * 3)},
+            {"LINEDEFS", ZeroBytes(14 * 2)},
+            {"SIDEDEFS", ZeroBytes(30 * 4)},
+            {"VERTEXES", ZeroBytes(4 * 5 + 3)},
+            {"SEGS", ZeroBytes(25)},
+            {"SSECTORS", ZeroBytes(4 * 7)},
+            {"NODES", ZeroBytes(28 * 6)},
+            {"SECTORS", ZeroBytes(26 * 8)}};
 }
 
 class LoadLevelTest : public testing::Test {

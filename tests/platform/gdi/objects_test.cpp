@@ -28,8 +28,11 @@ TEST(DeviceContext, FreshOneHoldsTheStockDefaults) {
     Rectangle(surface.dc, 0, 0, 4, 4);
     RECT rect{8, 0, 16, 16};
     DrawTextA(surface.dc, "T", -1, &rect, 0);
-    for (auto [x, y, pixel] : {std::tuple{0, 19, kBlackPixel}, {0, 0, kBlackPixel},
-                               {1, 1, kWhitePixel}, {8, 0, kWhitePixel}, {11, 4, kBlackPixel}}) {
+    for (auto [x, y, pixel] : {std::tuple{0, 19, kBlackPixel},
+                               {0, 0, kBlackPixel},
+                               {1, 1, kWhitePixel},
+                               {8, 0, kWhitePixel},
+                               {11, 4, kBlackPixel}}) {
         EXPECT_EQ(surface.At(x, y), pixel) << x << "," << y;
     }
 }

@@ -35,8 +35,8 @@ TEST(Rectangle, ThreePixelPenCentresItsOutlineOnTheBorder) {
         Rectangle(surface.dc, 2, 2, 10, 9);
     }
     const std::string band = ".##########.\n", edges = ".###oooo###.\n", none = "............\n";
-    EXPECT_EQ(surface.Picture(), none + band + band + band + edges + edges + edges + band + band +
-                                     band + none);
+    EXPECT_EQ(surface.Picture(),
+              none + band + band + band + edges + edges + edges + band + band + band + none);
     EXPECT_EQ(surface.At(5, 5), kWhitePixel);
 }
 

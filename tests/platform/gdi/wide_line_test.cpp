@@ -49,8 +49,8 @@ TEST(WideLine, CoversTheOnePixelLineAndClipsWithoutMovingPixels) {
     for (int width : {2, 3}) {
         for (int i = 0; i < 100; ++i) {
             const int x0 = c(random), y0 = c(random), x1 = c(random), y1 = c(random);
-            SCOPED_TRACE(testing::Message() << width << ": " << x0 << "," << y0 << " -> " << x1
-                                            << "," << y1);
+            SCOPED_TRACE(testing::Message()
+                         << width << ": " << x0 << "," << y0 << " -> " << x1 << "," << y1);
             TestSurface whole(500, 500), clipped(40, 30), thin(500, 500);
             {
                 Selection a(whole, CreatePen(PS_SOLID, width, 0));

@@ -10,9 +10,13 @@ LRESULT CALLBACK RecordingProc(HWND window, UINT message, WPARAM wParam, LPARAM 
     recorded.push_back({window, message, wParam, lParam, 0, {}});
     PAINTSTRUCT paint;
     switch (message) {
-        case WM_CREATE: return createResult;
-        case WM_DESTROY: PostQuitMessage(3); return 0;
-        case WM_ERASEBKGND: return 1;
+        case WM_CREATE:
+            return createResult;
+        case WM_DESTROY:
+            PostQuitMessage(3);
+            return 0;
+        case WM_ERASEBKGND:
+            return 1;
         case WM_PAINT:
             if (!paintsThroughBeginPaint) break;
             BeginPaint(window, &paint);

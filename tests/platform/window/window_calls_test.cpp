@@ -17,7 +17,9 @@ TEST(WindowClassTest, NameCanBeRegisteredOnceAndNeedsAProcedure) {
 // style exchange returns the previous style.
 TEST_F(RecordingWindowTest, ShowingAndStyleExchange) {
     Create();
-    const auto exchange = [&](DWORD style) { return DWORD(SetWindowLongA(window, GWL_STYLE, style)); };
+    const auto exchange = [&](DWORD style) {
+        return DWORD(SetWindowLongA(window, GWL_STYLE, style));
+    };
     EXPECT_EQ(exchange(WS_CHILD), DWORD(WS_OVERLAPPEDWINDOW));
     EXPECT_EQ(exchange(WS_OVERLAPPEDWINDOW), DWORD(WS_CHILD));
     EXPECT_FALSE(ShowWindow(window, SW_SHOWNORMAL));
