@@ -25,9 +25,7 @@ constexpr int kSurfaceWidth = 160;
 constexpr int kSurfaceHeight = 120;
 
 struct Limits {
-    int32_t maxDepth;
-    int32_t maxDraw;
-    int32_t drawAllNodes;
+    int32_t maxDepth, maxDraw, drawAllNodes;
 };
 
 // The cut is reached within a few nodes. The raised depth is past 50, where
@@ -38,15 +36,8 @@ constexpr Limits kRaisedNearLimits = {200, 4096, 0};
 constexpr Limits kRaisedLimits = {200, 4096, 1};
 
 struct Viewpoint {
-    float x;
-    float y;
-    float angle;
+    float x, y, angle;
 };
-
-__time64_t FixedClock(__time64_t* result) {
-    if (result != nullptr) *result = 0;
-    return 0;
-}
 
 HDC frameSurface;
 
@@ -54,7 +45,7 @@ HDC frameSurface;
 // the pens only colour the lines, and creating them per run would cost more
 // than the frames.
 void PrepareDrawing() {
-    penClock = FixedClock;
+    penClock = [](__time64_t* result) -> __time64_t { return result ? *result = 0 : 0; };
     clientWidth = kSurfaceWidth;
     clientHeight = kSurfaceHeight;
     frameSurface = CreateCompatibleDC(nullptr);

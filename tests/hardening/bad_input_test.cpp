@@ -66,15 +66,11 @@ std::vector<uint8_t> LumpOf(const std::vector<Record>& records) {
 TestMap SquareRoom() {
     TestMap room;
     room.vertexes = {{0, 0}, {0, 128}, {128, 128}, {128, 0}, {64, 0}, {64, 128}};
-    for (int i = 0; i < 4; i++) {
-        MapLinedef linedef{};
-        linedef.startVertex = static_cast<int16_t>(i);
-        linedef.endVertex = static_cast<int16_t>((i + 1) % 4);
-        linedef.sideNum[0] = static_cast<int16_t>(i);
-        linedef.sideNum[1] = -1;
-        room.linedefs.push_back(linedef);
-        room.sidedefs.push_back(MapSidedef{});
-    }
+    room.linedefs = {{0, 1, 0, 0, 0, {0, -1}},
+                     {1, 2, 0, 0, 0, {1, -1}},
+                     {2, 3, 0, 0, 0, {2, -1}},
+                     {3, 0, 0, 0, 0, {3, -1}}};
+    room.sidedefs.resize(4);
     room.sectors = {{0, 128, {}, {}, 160, 0, 0}};
     room.things = {{32, 32, 90, 1, 7}};
     // West half: segs 0 to 2; east half: segs 3 to 5.

@@ -55,12 +55,11 @@ void PlacePlayer(int i, std::mt19937& random) {
         x = node.x + node.dx * along;
         y = node.y + node.dy * along;
     } else if (i % 3 == 2) {
-        const auto [left, right] =
-            std::minmax_element(levelView.vertexes, levelView.vertexes + levelView.numVertexes,
-                                [](const MapVertex& a, const MapVertex& b) { return a.x < b.x; });
-        const auto [top, bottom] =
-            std::minmax_element(levelView.vertexes, levelView.vertexes + levelView.numVertexes,
-                                [](const MapVertex& a, const MapVertex& b) { return a.y < b.y; });
+        const MapVertex *first = levelView.vertexes, *end = first + levelView.numVertexes;
+        const auto [left, right] = std::minmax_element(
+            first, end, [](const MapVertex& a, const MapVertex& b) { return a.x < b.x; });
+        const auto [top, bottom] = std::minmax_element(
+            first, end, [](const MapVertex& a, const MapVertex& b) { return a.y < b.y; });
         const float marginX = (right->x - left->x) / 4.0f, marginY = (bottom->y - top->y) / 4.0f;
         x = uniform(left->x - marginX, right->x + marginX);
         y = uniform(top->y - marginY, bottom->y + marginY);

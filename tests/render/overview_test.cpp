@@ -4,7 +4,6 @@
 
 #include "render/overview_transform.h"
 #include "tests/render/render_support.h"
-#include "tests/support/captured_output.h"
 
 namespace {
 
@@ -121,13 +120,6 @@ TEST(OverviewCoordinateTest, SumThenDivisionByTen) {
             EXPECT_EQ(OverviewCoordinate(x, scale, 1180 * scale), float(double(sum) / 10)) << x;
         }
     }
-}
-
-TEST_F(FrameTest, WithoutSubsectorsTheRootFails) {
-    map.subsectors.clear();
-    std::vector<std::string> lines;
-    EXPECT_EQ(CaptureStdout([&] { lines = Frame(); }), "Fail\r\n");
-    EXPECT_EQ(Matching(lines, kSegPenLine).size(), 2u);
 }
 
 }  // namespace

@@ -47,15 +47,8 @@ void PatchI32(std::vector<uint8_t>& bytes, size_t offset, int32_t value) {
 
 std::vector<uint8_t> Int16Bytes(const std::vector<int>& values) {
     std::vector<uint8_t> out;
-    for (int v : values) {
-        out.push_back(static_cast<uint8_t>(v & 0xFF));
-        out.push_back(static_cast<uint8_t>((v >> 8) & 0xFF));
-    }
+    for (int v : values) out.insert(out.end(), {uint8_t(v & 0xFF), uint8_t((v >> 8) & 0xFF)});
     return out;
-}
-
-std::vector<uint8_t> ZeroBytes(size_t n) {
-    return std::vector<uint8_t>(n, 0);
 }
 
 std::vector<TestLump> StandardMapLumps(const std::string& mapName, int records) {

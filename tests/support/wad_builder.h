@@ -23,7 +23,9 @@ void PatchI32(std::vector<uint8_t>& bytes, size_t offset, int32_t value);
 std::vector<uint8_t> Int16Bytes(const std::vector<int>& values);
 
 // A lump of n zero bytes.
-std::vector<uint8_t> ZeroBytes(size_t n);
+inline std::vector<uint8_t> ZeroBytes(size_t n) {
+    return std::vector<uint8_t>(n, 0);
+}
 
 // The eight lumps the level loader asks for, in the standard order, each
 // holding `records` zeroed records, after a marker for `mapName`.

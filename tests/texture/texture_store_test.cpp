@@ -6,7 +6,6 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <tuple>
 #include <vector>
 
 #include "wad/level_view.h"
@@ -24,15 +23,13 @@ uint32_t Board(int row, int column) {
 // The store is the 512 x 512 checkerboard of 64-pixel squares, white first.
 void ExpectCheckerboardKept() {
     EXPECT_EQ(textureStore, staticArea);
-    for (const auto& [row, column, white] : {std::tuple{0, 0, true},
-                                             {64, 64, true},
-                                             {63, 63, true},
-                                             {511, 511, true},
-                                             {0, 64, false},
-                                             {64, 0, false},
-                                             {63, 64, false},
-                                             {511, 384, false}}) {
-        EXPECT_EQ(Board(row, column), white ? kWhite : 0u) << row << "," << column;
+    const struct {
+        int row, column;
+        bool white;
+    } cells[] = {{0, 0, true},   {64, 64, true}, {63, 63, true},  {511, 511, true},
+                 {0, 64, false}, {64, 0, false}, {63, 64, false}, {511, 384, false}};
+    for (const auto& c : cells) {
+        EXPECT_EQ(Board(c.row, c.column), c.white ? kWhite : 0u) << c.row << "," << c.column;
     }
 }
 

@@ -2,7 +2,6 @@
 #include <malloc.h>
 
 #include <array>
-#include <tuple>
 
 #include "tests/support/captured_output.h"
 #include "tests/support/wad_builder.h"
@@ -77,21 +76,17 @@ TEST_F(LoadLevelTest, CountsAreWholeRecordsOfTheLumpsAfterTheMarkerOfTheMapIndex
     EXPECT_EQ(static_cast<const void*>(level.things), static_cast<const void*>(level.linedefs));
 }
 
-TEST_F(LoadLevelTest, UnreadableFileWritesOneLinePerLookupAndLeavesNothing) {
-    for (const auto& [ident, missing, line] :
-         {std::tuple{"IWAD", true, "Unable to open DOOM1.WAD.missing\n"},
-          {"WAD2", false, "Invalid WAD file\n"}}) {
-        UseFile(DistinctMap("E1M1"));
-        LoadLevel(&level);
-        UseFile(DistinctMap("E1M1"), ident);
-        if (missing) wadPath = "DOOM1.WAD.missing";
-        std::string expected;
-        for (int i = 0; i < 8; ++i) expected += line;
-        EXPECT_EQ(CaptureStdout([&] { LoadLevel(&level); }), expected);
-        EXPECT_EQ(CountsOf(level), Counts{});
-        EXPECT_EQ(level.vertexes, nullptr);
-        EXPECT_EQ(level.nodes, nullptr);
-    }
+// A file that is not a WAD is the hardening catalogue's.
+TEST_F(LoadLevelTest, MissingFileWritesOneLinePerLookupAndLeavesNothing) {
+    UseFile(DistinctMap("E1M1"));
+    LoadLevel(&level);
+    wadPath = "DOOM1.WAD.missing";
+    std::string expected;
+    for (int i = 0; i < 8; ++i) expected += "Unable to open DOOM1.WAD.missing\n";
+    EXPECT_EQ(CaptureStdout([&] { LoadLevel(&level); }), expected);
+    EXPECT_EQ(CountsOf(level), Counts{});
+    EXPECT_EQ(level.vertexes, nullptr);
+    EXPECT_EQ(level.nodes, nullptr);
 }
 
 TEST_F(LoadLevelTest, PointersReachTheRecordsAndReloadingReadsTheFileAgain) {

@@ -2,7 +2,6 @@
 
 #include <cstring>
 
-#include "tests/support/captured_output.h"
 #include "wad/text_output.h"
 
 namespace {
@@ -22,14 +21,6 @@ TEST(FormatTextTest, WritesTheSameTextAsPrintfWhenItFitsAndNeverPastItsBuffer) {
     EXPECT_EQ(buffer[8], '#');
     EXPECT_EQ(FormatText(buffer, 0, "P%d", 1), -1);
     EXPECT_EQ(buffer[0], 'P');
-}
-
-TEST(LogPrintTest, WritesFormattedLinesToStandardOutput) {
-    EXPECT_EQ(CaptureStdout([] {
-                  LogPrint("Unable to open %s\n", "DOOM1.WAD");
-                  LogPrint("Fail\r\n");
-              }),
-              "Unable to open DOOM1.WAD\nFail\r\n");
 }
 
 }  // namespace

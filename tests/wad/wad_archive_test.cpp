@@ -54,6 +54,10 @@ TEST_F(FindMapLumpTest, LookupFindsTheEntryTheGateAndTheNamesLeadTo) {
                                               {"SSECTORS", ZeroBytes(4)},
                                               {"VERTEXES", ZeroBytes(4)},
                                               {"SECTORS", ZeroBytes(26)}};
+    const std::vector<TestLump> sectorsFirst = {
+        {"E1M1", {}}, {"SECTORS", ZeroBytes(26)}, {"SSECTORS", ZeroBytes(4)}};
+    const std::vector<TestLump> mixedCase = {
+        {"e1m1", {}}, {"E1M1", {}}, {"nodes", ZeroBytes(28)}, {"NODES", ZeroBytes(56)}};
     struct Case {  // entry -1: nothing found
         const char* what;
         std::vector<TestLump> lumps;
@@ -67,14 +71,8 @@ TEST_F(FindMapLumpTest, LookupFindsTheEntryTheGateAndTheNamesLeadTo) {
         {"no entry occurs in the map name", e1m1, "E2M3", "THINGS", -1, 0xDEADBEEF},
         {"a directory of one lump", {{"E1M1", ZeroBytes(4)}}, "E1M1", "E1M1", 0, 4},
         {"the marker occurs in the lump name", e1m1, "E1M1", "E1M1X", 0, 0},
-        {"empty name before the marker", Concat({{"", ZeroBytes(3)}}, e1m1), "E3M9", "VERTEXES", 0,
-         3},
-        {"SECTORS before SSECTORS",
-         {{"E1M1", {}}, {"SECTORS", ZeroBytes(26)}, {"SSECTORS", ZeroBytes(4)}},
-         "E1M1",
-         "SSECTORS",
-         1,
-         26},
+        {"empty name first", Concat({{"", ZeroBytes(3)}}, e1m1), "E3M9", "VERTEXES", 0, 3},
+        {"SECTORS before SSECTORS", sectorsFirst, "E1M1", "SSECTORS", 1, 26},
         {"map lacking the lump",
          Concat({{"E1M1", {}}, {"THINGS", ZeroBytes(10)}}, StandardMapLumps("E1M2", 3)), "E1M1",
          "NODES", 2 + 7, 84},
@@ -82,12 +80,7 @@ TEST_F(FindMapLumpTest, LookupFindsTheEntryTheGateAndTheNamesLeadTo) {
         // field were not cut at 8.
         {"8 characters, SECTORS", eightChars, "E1M1", "SECTORS", 3, 26},
         {"8 characters, VERTEXES", eightChars, "E1M1", "VERTEXES", 2, 4},
-        {"letter case",
-         {{"e1m1", {}}, {"E1M1", {}}, {"nodes", ZeroBytes(28)}, {"NODES", ZeroBytes(56)}},
-         "E1M1",
-         "NODES",
-         3,
-         56},
+        {"letter case", mixedCase, "E1M1", "NODES", 3, 56},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
