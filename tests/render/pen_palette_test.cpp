@@ -10,11 +10,6 @@ namespace {
 
 __time64_t fakeNow;
 
-__time64_t FakeClock(__time64_t* result) {
-    if (result != nullptr) *result = fakeNow;
-    return fakeNow;
-}
-
 using Lines = std::vector<std::string>;
 
 // The colour rule, from the seed the clock gives: blue, green and red from
@@ -38,7 +33,7 @@ Lines PaletteForSeed(unsigned seed) {
 class PenPaletteTest : public testing::Test {
 protected:
     void SetUp() override {
-        penClock = FakeClock;
+        penClock = [](__time64_t* result) { return result ? *result = fakeNow : fakeNow; };
         fakeNow = 0x1'6A0B'C000;  // the seed is its low 32 bits
         CreatePenPalette(&level);
     }
