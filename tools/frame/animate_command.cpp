@@ -79,15 +79,10 @@ bool WriteAnimation(const AnimateOptions& options, HWND window) {
 int RunAnimateCommand(int argc, char** argv) {
     AnimateOptions options;
     std::string error;
-    if (!ParseAnimateOptions(argc, argv, options, error)) {
-        fprintf(stderr, "vellumtarn-frame animate: %s\n", error.c_str());
-        return 2;
-    }
-    if (options.helpWanted) {
-        fputs(kAnimateHelp, stdout);
-        return 0;
-    }
-    if (!CheckWadFile()) return 1;
+    const bool parsed = ParseAnimateOptions(argc, argv, options, error);
+    const int opening = OpeningExitCode("animate", parsed, error, options.helpWanted,
+                                        [](FILE* out) { fputs(kAnimateHelp, out); });
+    if (opening >= 0) return opening;
     HWND window = StartViewer(options.setup);
     const bool written = WriteAnimation(options, window);
     SendToWindow(window, WM_CLOSE, 0);

@@ -112,16 +112,9 @@ long PeakResidentKiB() {
 int RunBenchCommand(int argc, char** argv) {
     BenchOptions options;
     std::string error;
-    if (!ParseBenchOptions(argc, argv, options, error)) {
-        fprintf(stderr, "vellumtarn-frame bench: %s\n\n", error.c_str());
-        PrintBenchHelp(stderr);
-        return 2;
-    }
-    if (options.helpWanted) {
-        PrintBenchHelp(stdout);
-        return 0;
-    }
-    if (!CheckWadFile()) return 1;
+    const bool parsed = ParseBenchOptions(argc, argv, options, error);
+    const int opening = OpeningExitCode("bench", parsed, error, options.helpWanted, PrintBenchHelp);
+    if (opening >= 0) return opening;
     std::vector<WPARAM> walk;
     ParseKeyScript(kBenchWalk, walk, error);
     FixPenClock(0);

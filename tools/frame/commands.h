@@ -2,6 +2,9 @@
 // name and returns the process exit code.
 #pragma once
 
+#include <cstdio>
+#include <string>
+
 int RunInfoCommand(int argc, char** argv);
 int RunRenderCommand(int argc, char** argv);
 int RunBenchCommand(int argc, char** argv);
@@ -16,3 +19,9 @@ bool TakeWadOption(int argc, char** argv, int& i);
 // the loader's own lines go to standard output, one line saying why to
 // standard error, and the result is false.
 bool CheckWadFile();
+
+// The opening every command shares: a refused argument gets one line on
+// standard error and exit code 2, --help the help on standard output and 0,
+// an unusable WAD file 1. Returns that code, or -1 to go on with the work.
+int OpeningExitCode(const char* command, bool parsed, const std::string& error, bool helpWanted,
+                    void (*printHelp)(FILE* out));

@@ -56,15 +56,10 @@ bool ParseNodesOptions(int argc, char** argv, NodesOptions& options, std::string
 int RunNodesCommand(int argc, char** argv) {
     NodesOptions options;
     std::string error;
-    if (!ParseNodesOptions(argc, argv, options, error)) {
-        fprintf(stderr, "vellumtarn-frame nodes: %s\n", error.c_str());
-        return 2;
-    }
-    if (options.helpWanted) {
-        fputs(kNodesHelp, stdout);
-        return 0;
-    }
-    if (!CheckWadFile()) return 1;
+    const bool parsed = ParseNodesOptions(argc, argv, options, error);
+    const int opening = OpeningExitCode("nodes", parsed, error, options.helpWanted,
+                                        [](FILE* out) { fputs(kNodesHelp, out); });
+    if (opening >= 0) return opening;
     std::vector<MapTree> maps;
     bool written = true;
     for (mapIndex = 0; mapIndex < kMapCount; ++mapIndex) {

@@ -61,15 +61,10 @@ bool PaintAndWrite(HWND window, const RenderOptions& options) {
 int RunRenderCommand(int argc, char** argv) {
     RenderOptions options;
     std::string error;
-    if (!ParseRenderOptions(argc, argv, options, error)) {
-        fprintf(stderr, "vellumtarn-frame render: %s\n", error.c_str());
-        return 2;
-    }
-    if (options.helpWanted) {
-        PrintRenderHelp(stdout);
-        return 0;
-    }
-    if (!CheckWadFile()) return 1;
+    const bool parsed = ParseRenderOptions(argc, argv, options, error);
+    const int opening =
+        OpeningExitCode("render", parsed, error, options.helpWanted, PrintRenderHelp);
+    if (opening >= 0) return opening;
     HWND window = StartViewer(options.setup);
     const bool written = PaintAndWrite(window, options);
     // Closed as a user closes it, so that the window gives back what it holds.

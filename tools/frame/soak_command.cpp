@@ -47,15 +47,10 @@ void PrintFigures(long settledTick, long ticks, const ProcessFigures& settled,
 int RunSoakCommand(int argc, char** argv) {
     SoakOptions options;
     std::string error;
-    if (!ParseSoakOptions(argc, argv, options, error)) {
-        fprintf(stderr, "vellumtarn-frame soak: %s\n", error.c_str());
-        return 2;
-    }
-    if (options.helpWanted) {
-        fputs(kSoakHelp, stdout);
-        return 0;
-    }
-    if (!CheckWadFile()) return 1;
+    const bool parsed = ParseSoakOptions(argc, argv, options, error);
+    const int opening = OpeningExitCode("soak", parsed, error, options.helpWanted,
+                                        [](FILE* out) { fputs(kSoakHelp, out); });
+    if (opening >= 0) return opening;
     FixPenClock(options.seed);
 
     UseHeadlessWindows(options.width, options.height);

@@ -25,6 +25,8 @@ TEST(WideLine, IsABandOfThePenWidthTheSameEitherWay) {
         {5, 9, 2, 2, 2, 2, 6, ".....\n.##..\n.##..\n.##..\n.##..\n.##..\n.##..\n.....\n.....\n"},
         {5, 9, 3, 2, 2, 2, 6, ".....\n.###.\n.###.\n.###.\n.###.\n.###.\n.###.\n.###.\n.....\n"},
         {6, 6, 2, 3, 2, 3, 3, "......\n..##..\n..##..\n..##..\n......\n......\n"},
+        // A slope of one half: the band's centre passes halfway between rows.
+        {6, 5, 2, 4, 3, 2, 2, "......\n.###..\n.####.\n...##.\n......\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.picture);
