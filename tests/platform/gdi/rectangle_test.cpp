@@ -7,27 +7,6 @@ namespace {
 
 constexpr uint32_t kGrey = 0x808080;
 
-// A white outline ('o': neither the grey fill nor black) from left to
-// right - 1, the black brush inside; narrow ones are all outline.
-TEST(Rectangle, OnePixelPenCoversLeftToRightMinusOne) {
-    TestSurface surface(12, 6, kGrey);
-    {
-        Selection pen(surface, CreatePen(PS_SOLID, 1, RGB(255, 255, 255)));
-        Selection brush(surface, GetStockObject(BLACK_BRUSH));
-        Rectangle(surface.dc, 1, 1, 6, 5);
-        Rectangle(surface.dc, 7, 0, 9, 4);
-        Rectangle(surface.dc, 10, 0, 11, 3);
-        Rectangle(surface.dc, 8, 5, 12, 7);
-    }
-    EXPECT_EQ(surface.Picture(),
-              ".......oo.o.\n"
-              ".ooooo.oo.o.\n"
-              ".o###o.oo.o.\n"
-              ".o###o.oo...\n"
-              ".ooooo......\n"
-              "........oooo\n");
-}
-
 TEST(Rectangle, ThreePixelPenCentresItsOutlineOnTheBorder) {
     TestSurface surface(12, 11, kGrey);
     {
@@ -40,21 +19,29 @@ TEST(Rectangle, ThreePixelPenCentresItsOutlineOnTheBorder) {
     EXPECT_EQ(surface.At(5, 5), kWhitePixel);
 }
 
-// Small rectangles across every edge light the pixels that the same
-// rectangles light inside a bitmap large enough to hold them whole.
-TEST(Rectangle, SmallOnesClipWithoutMovingPixels) {
-    for (int size = 0; size < 25; ++size) {
+// The one-pixel pen (width 0 or 1) outlines left to right - 1 and top to
+// bottom - 1, the brush fills inside, narrow ones are all outline; clipped at
+// every edge, each pixel stays where it was.
+TEST(Rectangle, OnePixelPenCoversLeftToRightMinusOneAndClipsWithoutMovingPixels) {
+    for (int size = 0; size < 50; ++size) {
+        const int w = size % 5 + 1, h = size / 5 % 5 + 1;
         for (int y = -6; y <= 7; ++y) {
             for (int x = -6; x <= 9; ++x) {
-                TestSurface clipped(8, 6, kGrey), whole(40, 40, kGrey);
-                for (auto [surface, shift] : {std::pair{&clipped, 0}, std::pair{&whole, 16}}) {
-                    Selection pen(*surface, CreatePen(PS_SOLID, 0, RGB(255, 0, 0)));
-                    Selection brush(*surface, GetStockObject(BLACK_BRUSH));
-                    Rectangle(surface->dc, x + shift, y + shift, x + shift + size % 5 + 1,
-                              y + shift + size / 5 + 1);
+                TestSurface surface(8, 6, kGrey);
+                {
+                    Selection pen(surface, CreatePen(PS_SOLID, size / 25, RGB(255, 0, 0)));
+                    Selection brush(surface, GetStockObject(BLACK_BRUSH));
+                    Rectangle(surface.dc, x, y, x + w, y + h);
                 }
-                ASSERT_EQ(clipped.Pixels(0, 0, 8, 6), whole.Pixels(16, 16, 8, 6))
-                    << size % 5 + 1 << "x" << size / 5 + 1 << " at " << x << "," << y;
+                std::vector<uint32_t> expected;
+                for (int i = 0; i < 8 * 6; ++i) {
+                    const int px = i % 8, py = i / 8;
+                    const bool inside = px >= x && px < x + w && py >= y && py < y + h;
+                    const bool edge = px == x || px == x + w - 1 || py == y || py == y + h - 1;
+                    expected.push_back(!inside ? kGrey : edge ? 0xFF0000u : kBlackPixel);
+                }
+                ASSERT_EQ(surface.Pixels(0, 0, 8, 6), expected)
+                    << w << "x" << h << " at " << x << "," << y << " pen " << size / 25;
             }
         }
     }
