@@ -4,7 +4,6 @@
 // call paints at once, so the same calls with and without reads must agree.
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <random>
 
 #include "platform/gdi/host_surface.h"
@@ -63,39 +62,38 @@ TEST(HeldBackColumns, LeaveThePixelsOfPaintingAtOnce) {
     }
 }
 
+// Plumb lines of width 2 from column `from` to before `to`: enough to be held back.
+void DrawColumns(HDC dc, COLORREF colour, int from, int to) {
+    HGDIOBJ previous = SelectObject(dc, CreatePen(PS_SOLID, 2, colour));
+    for (int x = from; x < to; ++x) {
+        MoveToEx(dc, x, 1, nullptr);
+        LineTo(dc, x, 7);
+    }
+    DeleteObject(SelectObject(dc, previous));
+}
+
 // A held-back column must reach whatever copies the bitmap, and a bitmap
 // deleted with columns pending must not paint them into the next one.
 TEST(HeldBackColumns, ReachCopiesAndDieWithTheirBitmap) {
     TestSurface source(8, 8);
     TestSurface dest(8, 8);
-    {
-        Selection pen(source, CreatePen(PS_SOLID, 2, RGB(0, 0, 0)));
-        for (int x = 1; x < 6; ++x) source.Line(x, 1, x, 7);
-    }
+    DrawColumns(source.dc, RGB(0, 0, 0), 1, 6);
     StretchBlt(dest.dc, 0, 0, 8, 8, source.dc, 0, 0, 8, 8, SRCCOPY);
     EXPECT_EQ(dest.Picture(), source.Picture());
     EXPECT_EQ(dest.ChangedIn(0, 0, 8, 8).size(), 6u * 8u);
-
-    auto doomed = std::make_unique<TestSurface>(8, 8);
     {
-        Selection pen(*doomed, CreatePen(PS_SOLID, 2, RGB(255, 255, 255)));
-        for (int x = 1; x < 6; ++x) doomed->Line(x, 1, x, 7);
+        TestSurface doomed(8, 8);
+        DrawColumns(doomed.dc, RGB(255, 255, 255), 1, 6);
     }
-    doomed.reset();
     // A new bitmap is black and of the same size gets the dead one's pixels;
     // columns drawn into it settle whatever is pending elsewhere.
     HDC dc = CreateCompatibleDC(nullptr);
     HBITMAP fresh = CreateCompatibleBitmap(dc, 8, 8);
     HGDIOBJ previousBitmap = SelectObject(dc, fresh);
-    HGDIOBJ previousPen = SelectObject(dc, CreatePen(PS_SOLID, 2, RGB(0, 0, 0)));
-    for (int x = 7; x < 10; ++x) {
-        MoveToEx(dc, x, 1, nullptr);
-        LineTo(dc, x, 7);
-    }
+    DrawColumns(dc, RGB(0, 0, 0), 7, 10);
     int stride = 0;
     const uint32_t* pixels = BitmapPixels(fresh, nullptr, nullptr, &stride);
     for (int i = 0; i < 64; ++i) EXPECT_EQ(pixels[i / 8 * stride + i % 8], kBlackPixel) << i;
-    DeleteObject(SelectObject(dc, previousPen));
     SelectObject(dc, previousBitmap);
     DeleteDC(dc);
     DeleteObject(fresh);

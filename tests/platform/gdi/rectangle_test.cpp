@@ -7,54 +7,34 @@ namespace {
 
 constexpr uint32_t kGrey = 0x808080;
 
-// A white outline ('o': neither the grey fill nor black) from left to
-// right - 1, the black brush inside; narrow ones are all outline.
-TEST(Rectangle, OnePixelPenCoversLeftToRightMinusOne) {
-    TestSurface surface(12, 6, kGrey);
-    {
-        Selection pen(surface, CreatePen(PS_SOLID, 1, RGB(255, 255, 255)));
-        Selection brush(surface, GetStockObject(BLACK_BRUSH));
-        Rectangle(surface.dc, 1, 1, 6, 5);
-        Rectangle(surface.dc, 7, 0, 9, 4);
-        Rectangle(surface.dc, 10, 0, 11, 3);
-        Rectangle(surface.dc, 8, 5, 12, 7);
-    }
-    EXPECT_EQ(surface.Picture(),
-              ".......oo.o.\n"
-              ".ooooo.oo.o.\n"
-              ".o###o.oo.o.\n"
-              ".o###o.oo...\n"
-              ".ooooo......\n"
-              "........oooo\n");
-}
-
-TEST(Rectangle, ThreePixelPenCentresItsOutlineOnTheBorder) {
-    TestSurface surface(12, 11, kGrey);
-    {
-        Selection pen(surface, CreatePen(PS_SOLID, 3, RGB(0, 0, 0)));
-        Rectangle(surface.dc, 2, 2, 10, 9);
-    }
-    const std::string band = ".##########.\n", edges = ".###oooo###.\n", none = "............\n";
-    EXPECT_EQ(surface.Picture(),
-              none + band + band + band + edges + edges + edges + band + band + band + none);
-    EXPECT_EQ(surface.At(5, 5), kWhitePixel);
-}
-
-// Small rectangles across every edge light the pixels that the same
-// rectangles light inside a bitmap large enough to hold them whole.
-TEST(Rectangle, SmallOnesClipWithoutMovingPixels) {
-    for (int size = 0; size < 25; ++size) {
+// The one-pixel pen (width 0 or 1) outlines left to right - 1 and top to
+// bottom - 1, the brush fills inside, narrow ones are all outline; the
+// 3-pixel pen's outline is that frame thickened about its centre. Clipped at
+// every edge, each pixel stays where it was.
+TEST(Rectangle, OutlineCentredOnTheFrameLeftToRightMinusOneClippedWithoutMovingPixels) {
+    const int penWidths[] = {0, 1, 3};
+    for (int size = 0; size < 75; ++size) {
+        const int w = size % 5 + 1, h = size / 5 % 5 + 1, penWidth = penWidths[size / 25];
+        const int k = penWidth / 2;  // how far the outline reaches out of the frame
         for (int y = -6; y <= 7; ++y) {
             for (int x = -6; x <= 9; ++x) {
-                TestSurface clipped(8, 6, kGrey), whole(40, 40, kGrey);
-                for (auto [surface, shift] : {std::pair{&clipped, 0}, std::pair{&whole, 16}}) {
-                    Selection pen(*surface, CreatePen(PS_SOLID, 0, RGB(255, 0, 0)));
-                    Selection brush(*surface, GetStockObject(BLACK_BRUSH));
-                    Rectangle(surface->dc, x + shift, y + shift, x + shift + size % 5 + 1,
-                              y + shift + size / 5 + 1);
+                TestSurface surface(8, 6, kGrey);
+                {
+                    Selection pen(surface, CreatePen(PS_SOLID, penWidth, RGB(255, 0, 0)));
+                    Selection brush(surface, GetStockObject(BLACK_BRUSH));
+                    Rectangle(surface.dc, x, y, x + w, y + h);
                 }
-                ASSERT_EQ(clipped.Pixels(0, 0, 8, 6), whole.Pixels(16, 16, 8, 6))
-                    << size % 5 + 1 << "x" << size / 5 + 1 << " at " << x << "," << y;
+                auto within = [](int p, int low, int high) { return p >= low && p < high; };
+                std::vector<uint32_t> expected;
+                for (int i = 0; i < 8 * 6; ++i) {
+                    const int px = i % 8, py = i / 8;
+                    const bool outer = within(px, x - k, x + w + k) && within(py, y - k, y + h + k);
+                    const bool inner = within(px, x + 1 + k, x + w - 1 - k) &&
+                                       within(py, y + 1 + k, y + h - 1 - k);
+                    expected.push_back(!outer ? kGrey : inner ? kBlackPixel : 0xFF0000u);
+                }
+                ASSERT_EQ(surface.Pixels(0, 0, 8, 6), expected)
+                    << w << "x" << h << " at " << x << "," << y << " pen " << penWidth;
             }
         }
     }
