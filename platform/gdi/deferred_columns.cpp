@@ -139,13 +139,12 @@ void SettleColumnsAlong(const Bitmap* bitmap, int x0, int y0, int x1, int y1, in
     const int64_t highX = std::max(x0, x1);
     const int64_t left = std::max<int64_t>(lowX - reach, pending.left);
     const int64_t right = std::min<int64_t>(highX + reach + 1, pending.right);
-    if (left >= right ||
-        !Meet(pending.rows, std::min(y0, y1) - reach, std::max(y0, y1) + reach + 1)) {
-        return;
-    }
+    // In 64 bits: ends near the int range plus the reach would overflow.
+    const int64_t lowY = int64_t{std::min(y0, y1)} - reach;
+    const int64_t highY = int64_t{std::max(y0, y1)} + reach + 1;
+    if (left >= right || !Meet(pending.rows, lowY, highY)) return;
     if (x0 == x1) {
-        SettleColumns(bitmap,
-                      {left, std::min(y0, y1) - reach, right, std::max(y0, y1) + reach + 1});
+        SettleColumns(bitmap, {left, lowY, right, highY});
         return;
     }
     const double slope = (double(y1) - y0) / (double(x1) - x0);
