@@ -129,8 +129,8 @@ protected:
     }
     Frame Draw() {
         std::vector<std::string> trace;
-        const std::string output = CaptureStdout(
-            [&] { trace = surface.Trace([&] { DrawOverview(surface.dc(), &level); }); });
+        const std::string output =
+            CaptureStdout([&] { trace = Trace([&] { DrawOverview(surface.dc, &level); }); });
         Frame frame = Summarise(trace);
         frame.output = output;
         return frame;

@@ -29,7 +29,7 @@ protected:
 
     std::vector<std::string> Frame() {
         map.Attach(&level);
-        return surface.Trace([&] { DrawOverview(surface.dc(), &level); });
+        return Trace([&] { DrawOverview(surface.dc, &level); });
     }
     // The squares after the clear: vertexes, things, then the player.
     std::vector<std::string> Squares() {
@@ -56,7 +56,7 @@ TEST_F(FrameTest, StackingOrder) {
                   // The player on top, facing angle 0: straight down.
                   kSegPenLine, "Rectangle 44 44 56 56", "MoveToEx 50 50", "LineTo 50 51"}));
     EXPECT_STREQ(statusText, "MaxDepth 100 MaxDraw 250 Player (50,50)");
-    EXPECT_EQ(level.dc, surface.dc());
+    EXPECT_EQ(level.dc, surface.dc);
     EXPECT_EQ(drawCount, 1);
 }
 

@@ -36,8 +36,8 @@ protected:
     Lines Wall(float x1, float y1, float x2, float y2, float ceiling = 128, float floor = 0,
                TestSurface* on = nullptr) {
         TestSurface& target = on != nullptr ? *on : surface;
-        return target.Trace([&] {
-            ProjectWall(&level, target.dc(), x1, y1, x2, y2, ceiling, floor, playerX, playerY,
+        return Trace([&] {
+            ProjectWall(&level, target.dc, x1, y1, x2, y2, ceiling, floor, playerX, playerY,
                         playerAngle);
         });
     }
@@ -175,6 +175,7 @@ TEST_F(ProjectWallTest, FillDrawsOnlyTheColumnsOnTheSurface) {
     EXPECT_TRUE(columns.back().starts_with("LineTo 799 "));
     // Offsets -102 to 102 against half-width 75: -75 to 74 remain.
     TestSurface narrow(150, 800);
+    clientWidth = narrow.width;
     const auto moves = Matching(Wall(100, 40, 100, 60, 128, 0, &narrow), "MoveToEx");
     ASSERT_EQ(moves.size(), 150u);
     EXPECT_EQ(moves.front(), "MoveToEx 0 73");
