@@ -16,11 +16,7 @@ protected:
         playerX = 50;
         playerY = 50;
         map.vertexes = {{100, 100}, {200, 100}, {150, 180}};
-        for (auto [start, end] : {std::pair{0, 2}, {2, 9}}) {
-            MapLinedef& linedef = map.linedefs.emplace_back();
-            linedef.startVertex = static_cast<int16_t>(start);
-            linedef.endVertex = static_cast<int16_t>(end);
-        }
+        map.linedefs = {{0, 2, 0, 0, 0, {}}, {2, 9, 0, 0, 0, {}}};
         map.things = {{120, 20, 0, 0, 0}};
         // No nodes: the walk draws subsector 0, one seg from vertex 0 to 1.
         map.segs = {{0, 1, 0, -1, 0, 0}};
