@@ -26,31 +26,28 @@ std::ostream& operator<<(std::ostream& out, const Frame& f) {
                << f.partitionLines << ", \"" << f.output << "\"}";
 }
 
+// Each label's partition line follows it; the player's tick is the last
+// line in the seg pen.
 Frame Summarise(const std::vector<std::string>& trace) {
     Frame frame;
     std::string pen;
     int wallLines = 0;
-    bool labelDrawn = false, playerDrawn = false;
+    bool labelled = false;
     for (const std::string& line : trace) {
-        if (line.starts_with("SelectObject pen")) {
-            pen = line;
-        } else if (line.starts_with("DrawTextA \"P")) {
-            labelDrawn = true;
-        } else if (line.starts_with("Rectangle") && pen == kSegPenLine) {
-            playerDrawn = true;  // the marker and its tick come last
-        } else if (line.starts_with("LineTo") && !playerDrawn) {
-            if (labelDrawn) {
-                frame.partitionLines++;
-                labelDrawn = false;
-            } else if (pen == "SelectObject pen solid 0 0x00000000") {
-                frame.linedefLines++;
-            } else if (pen == kSegPenLine) {
-                frame.segLines++;
-            } else if (pen.starts_with("SelectObject pen solid 2 ")) {
-                wallLines++;
-            }
-        }
+        if (line.starts_with("SelectObject pen")) pen = line;
+        labelled |= line.starts_with("DrawTextA \"P");
+        if (!line.starts_with("LineTo")) continue;
+        if (labelled)
+            frame.partitionLines++;
+        else if (pen == kSegPenLine)
+            frame.segLines++;
+        else if (pen.starts_with("SelectObject pen solid 2 "))
+            wallLines++;
+        else
+            frame.linedefLines++;
+        labelled = false;
     }
+    frame.segLines--;
     frame.walls = wallLines / 4;
     return frame;
 }
@@ -113,10 +110,6 @@ protected:
         level.maxDepth = 1000000;  // cycles must end without a depth limit
         mapIndex = 0;
     }
-    void TearDown() override {
-        wadPath = "DOOM1.WAD";
-        RenderTest::TearDown();
-    }
 
     Frame LoadAndDraw(const std::vector<uint8_t>& file) {
         const std::string path = WriteTempFile("hardening", file);
@@ -129,8 +122,8 @@ protected:
     }
     Frame Draw() {
         std::vector<std::string> trace;
-        const std::string output = CaptureStdout(
-            [&] { trace = surface.Trace([&] { DrawOverview(surface.dc(), &level); }); });
+        const std::string output =
+            CaptureStdout([&] { trace = Trace([&] { DrawOverview(surface.dc, &level); }); });
         Frame frame = Summarise(trace);
         frame.output = output;
         return frame;

@@ -30,7 +30,7 @@ protected:
         map.Attach(&level);
         if (nodes != nullptr) level.nodes = nodes;
         drawCount = 0;  // each walk starts a frame's count afresh
-        return surface.Trace([&] { WalkBspNode(&level, root, 0); });
+        return ::Trace([&] { WalkBspNode(&level, root, 0); });
     }
 
     // Labels as "P<depth>" and subsectors as "S<index>", in drawing order.

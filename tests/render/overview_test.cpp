@@ -16,11 +16,7 @@ protected:
         playerX = 50;
         playerY = 50;
         map.vertexes = {{100, 100}, {200, 100}, {150, 180}};
-        for (auto [start, end] : {std::pair{0, 2}, {2, 9}}) {
-            MapLinedef& linedef = map.linedefs.emplace_back();
-            linedef.startVertex = static_cast<int16_t>(start);
-            linedef.endVertex = static_cast<int16_t>(end);
-        }
+        map.linedefs = {{0, 2, 0, 0, 0, {}}, {2, 9, 0, 0, 0, {}}};
         map.things = {{120, 20, 0, 0, 0}};
         // No nodes: the walk draws subsector 0, one seg from vertex 0 to 1.
         map.segs = {{0, 1, 0, -1, 0, 0}};
@@ -29,7 +25,7 @@ protected:
 
     std::vector<std::string> Frame() {
         map.Attach(&level);
-        return surface.Trace([&] { DrawOverview(surface.dc(), &level); });
+        return Trace([&] { DrawOverview(surface.dc, &level); });
     }
     // The squares after the clear: vertexes, things, then the player.
     std::vector<std::string> Squares() {
@@ -56,7 +52,7 @@ TEST_F(FrameTest, StackingOrder) {
                   // The player on top, facing angle 0: straight down.
                   kSegPenLine, "Rectangle 44 44 56 56", "MoveToEx 50 50", "LineTo 50 51"}));
     EXPECT_STREQ(statusText, "MaxDepth 100 MaxDraw 250 Player (50,50)");
-    EXPECT_EQ(level.dc, surface.dc());
+    EXPECT_EQ(level.dc, surface.dc);
     EXPECT_EQ(drawCount, 1);
 }
 

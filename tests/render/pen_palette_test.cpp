@@ -39,15 +39,15 @@ protected:
     }
     void TearDown() override {
         penClock = _time64;
-        DeleteMarkedPens(&level, surface.dc());  // the same fields, whatever their colours
+        DeleteMarkedPens(&level, surface.dc);  // the same fields, whatever their colours
         DeleteObject(level.hatchBrush);
     }
 
     // The trace of selecting the given objects, then the stock black pen.
     Lines Selected(const std::vector<HGDIOBJ>& objects) {
-        auto lines = surface.Trace([&] {
-            for (HGDIOBJ object : objects) SelectObject(surface.dc(), object);
-            SelectObject(surface.dc(), GetStockObject(BLACK_PEN));
+        auto lines = Trace([&] {
+            for (HGDIOBJ object : objects) SelectObject(surface.dc, object);
+            SelectObject(surface.dc, GetStockObject(BLACK_PEN));
         });
         lines.pop_back();
         return lines;
@@ -65,7 +65,7 @@ protected:
 
 TEST_F(PenPaletteTest, FixedPensAndBrush) {
     const auto lines = Selected({level.thingPen, level.segPen, level.hatchBrush});
-    SelectObject(surface.dc(), GetStockObject(WHITE_BRUSH));  // so that it can be deleted
+    SelectObject(surface.dc, GetStockObject(WHITE_BRUSH));  // so that it can be deleted
     EXPECT_EQ(lines, (Lines{PenLine("solid", 0, 0x0000FF), PenLine("solid", 3, 0xFF0000),
                             "SelectObject brush hatch 4 0x00404040"}));
 }

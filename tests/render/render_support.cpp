@@ -1,43 +1,6 @@
 #include "tests/render/render_support.h"
 
-#include <unistd.h>
-
 #include <cstdio>
-#include <fstream>
-
-#include "platform/drawing_trace.h"
-
-TestSurface::TestSurface(int width, int height)
-    : dc_(CreateCompatibleDC(NULL)),
-      bitmap_(CreateCompatibleBitmap(dc_, width, height)),
-      previousBitmap_(SelectObject(dc_, bitmap_)) {
-    // White all over, border included, with the fresh surface's brush.
-    SelectObject(dc_, GetStockObject(NULL_PEN));
-    Rectangle(dc_, -1, -1, width + 1, height + 1);
-    SelectObject(dc_, GetStockObject(BLACK_PEN));
-    clientWidth = width;
-    clientHeight = height;
-}
-
-TestSurface::~TestSurface() {
-    SelectObject(dc_, previousBitmap_);
-    DeleteDC(dc_);
-    DeleteObject(bitmap_);
-}
-
-std::vector<std::string> TestSurface::Trace(const std::function<void()>& draw) {
-    // Test cases run as processes side by side: one trace file per process.
-    const std::string path =
-        testing::TempDir() + "render_trace_" + std::to_string(getpid()) + ".txt";
-    EXPECT_TRUE(StartDrawingTrace(path.c_str()));
-    draw();
-    StopDrawingTrace();
-    std::vector<std::string> lines;
-    std::ifstream in(path);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    std::remove(path.c_str());
-    return lines;
-}
 
 std::string PenLine(const char* style, int width, COLORREF colour) {
     char line[64];
@@ -106,7 +69,9 @@ void RenderTest::SetUp() {
     level.maxDraw = 250;
     level.drawAllNodes = 0;
     InstallMarkedPens(&level);
-    level.dc = surface.dc();
+    level.dc = surface.dc;
+    clientWidth = surface.width;
+    clientHeight = surface.height;
 }
 
 std::vector<std::string> Matching(const std::vector<std::string>& lines,

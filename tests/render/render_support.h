@@ -1,36 +1,15 @@
-// What the renderer's tests share: a memory surface whose drawing calls can
-// be traced, pens whose colours name them, and small
-// maps built from records.
+// What the renderer's tests share: pens whose colours name them in a
+// trace, and small maps built from records.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
 
-#include "platform/windows_api.h"
+#include "tests/platform/gdi/gdi_test_surface.h"
 #include "wad/level_view.h"
-
-// A white bitmap of width x height in a memory device context, as a paint
-// would make it; also sets clientWidth and clientHeight to its size.
-class TestSurface {
-public:
-    TestSurface(int width, int height);
-    ~TestSurface();
-    TestSurface(const TestSurface&) = delete;
-    TestSurface& operator=(const TestSurface&) = delete;
-
-    HDC dc() const { return dc_; }
-    // The drawing calls that draw makes, one trace line each.
-    std::vector<std::string> Trace(const std::function<void()>& draw);
-
-private:
-    HDC dc_;
-    HBITMAP bitmap_;
-    HGDIOBJ previousBitmap_;
-};
 
 // The trace line of selecting a pen.
 std::string PenLine(const char* style, int width, COLORREF colour);
@@ -65,14 +44,15 @@ struct TestMap {
 // A node with the given partition and children, and boxes far from the origin.
 MapNode Node(int x, int y, int dx, int dy, uint16_t right, uint16_t left);
 
-// A surface to draw on, marked pens, and the view a test starts from:
+// A white surface to draw on, the client area its size, marked pens, and
+// the view a test starts from:
 // player at (0, 0) facing angle 0, nothing counted, outline, unzoomed;
 // scale 10 and offsets 0 (the identity), maxDepth 100, maxDraw 250.
 class RenderTest : public testing::Test {
 protected:
     RenderTest(int width, int height) : surface(width, height) {}
     void SetUp() override;
-    void TearDown() override { DeleteMarkedPens(&level, surface.dc()); }
+    void TearDown() override { DeleteMarkedPens(&level, surface.dc); }
 
     LevelView level{};
     TestSurface surface;

@@ -32,7 +32,7 @@ protected:
     }
 
     Lines Draw(int16_t index) {
-        return surface.Trace([&] { DrawSubsector(&level, index); });
+        return Trace([&] { DrawSubsector(&level, index); });
     }
 
     TestMap map;

@@ -23,6 +23,19 @@ std::multiset<std::pair<std::string, std::string>> Segments(const Lines& lines) 
     return segments;
 }
 
+// An outline's trace in the wall pen of subsector 1: the top edge, the
+// bottom edge, then the side at each end.
+Lines Outline(int x1, int top1, int bottom1, int x2, int top2, int bottom2) {
+    const int points[8][2] = {{x1, top1}, {x2, top2},    {x1, bottom1}, {x2, bottom2},
+                              {x1, top1}, {x1, bottom1}, {x2, top2},    {x2, bottom2}};
+    Lines lines = {WallPenLine(1)};
+    for (int i = 0; i < 8; i++) {
+        lines.push_back(std::string(i % 2 == 0 ? "MoveToEx " : "LineTo ") +
+                        std::to_string(points[i][0]) + " " + std::to_string(points[i][1]));
+    }
+    return lines;
+}
+
 class ProjectWallTest : public RenderTest {
 protected:
     ProjectWallTest() : RenderTest(800, 800) {}
@@ -36,8 +49,8 @@ protected:
     Lines Wall(float x1, float y1, float x2, float y2, float ceiling = 128, float floor = 0,
                TestSurface* on = nullptr) {
         TestSurface& target = on != nullptr ? *on : surface;
-        return target.Trace([&] {
-            ProjectWall(&level, target.dc(), x1, y1, x2, y2, ceiling, floor, playerX, playerY,
+        return Trace([&] {
+            ProjectWall(&level, target.dc, x1, y1, x2, y2, ceiling, floor, playerX, playerY,
                         playerAngle);
         });
     }
@@ -46,11 +59,8 @@ protected:
 // Player at (50, 50) facing +x, seg from (100, 40) to (100, 60): both ends
 // 50 deep, laterals 10 and -10, X = -102.4 and 102.4, T = 327.68.
 TEST_F(ProjectWallTest, WorkedExampleInOutlineReversedAndFilled) {
-    EXPECT_EQ(Wall(100, 40, 100, 60),
-              (Lines{WallPenLine(1), "MoveToEx 298 73", "LineTo 502 73", "MoveToEx 298 727",
-                     "LineTo 502 727", "MoveToEx 298 73", "LineTo 298 727", "MoveToEx 502 73",
-                     "LineTo 502 727"}));
-    EXPECT_EQ(Segments(Wall(100, 60, 100, 40)), Segments(Wall(100, 40, 100, 60)));  // reversed
+    EXPECT_EQ(Wall(100, 40, 100, 60), Outline(298, 73, 727, 502, 73, 727));
+    EXPECT_EQ(Wall(100, 60, 100, 40), Outline(502, 73, 727, 298, 73, 727));  // reversed
 
     fillWalls = true;
     const auto lines = Wall(100, 40, 100, 60);
@@ -71,14 +81,11 @@ TEST_F(ProjectWallTest, PenFollowsTheSubsectorCount) {
 
 TEST_F(ProjectWallTest, ZoomedMirroredAndFlat) {
     zoomedProjection = true;  // X = -204.8 and 204.8, T = 655.36
-    auto lines = Wall(100, 40, 100, 60);
-    EXPECT_EQ(lines[1] + lines[2] + lines[4], "MoveToEx 196 -255LineTo 604 -255LineTo 604 1055");
+    EXPECT_EQ(Wall(100, 40, 100, 60), Outline(196, -255, 1055, 604, -255, 1055));
     zoomedProjection = false;
-    lines = Wall(100, 40, 100, 60, 64, 64);
-    EXPECT_EQ(lines[1] + lines[6], "MoveToEx 298 400LineTo 298 400");
+    EXPECT_EQ(Wall(100, 40, 100, 60, 64, 64), Outline(298, 400, 400, 502, 400, 400));
     // A ceiling below the floor mirrors the wall about the centre row.
-    lines = Wall(100, 40, 100, 60, 0, 128);
-    EXPECT_EQ(lines[1] + lines[2] + lines[3], "MoveToEx 298 727LineTo 502 727MoveToEx 298 73");
+    EXPECT_EQ(Wall(100, 40, 100, 60, 0, 128), Outline(298, 727, 73, 502, 727, 73));
 }
 
 // Walls that select their pen and draw nothing.
@@ -110,8 +117,7 @@ TEST_F(ProjectWallTest, NothingDrawn) {
 
 TEST_F(ProjectWallTest, ZeroDepthCollapsesOntoTheCentre) {
     playerX = 100;
-    Lines centre = {WallPenLine(1)};
-    for (int i = 0; i < 4; i++) centre.insert(centre.end(), {"MoveToEx 400 400", "LineTo 400 400"});
+    const Lines centre = Outline(400, 400, 400, 400, 400, 400);
     EXPECT_EQ(Wall(100, 40, 100, 60), centre);  // both at depth 0
     EXPECT_EQ(Wall(100, 40, 90, 60), centre);   // one at 0, one behind
     // One at 0, one 50 in front: a crossing wall, cut to lateral 6, depth 7.
@@ -136,9 +142,7 @@ TEST(CutNearEndTest, LeastDepthIsKept) {
 // near end moves to lateral 13, depth 7, which projects at X -950.86 and
 // T 2340.57; the far end keeps X 102.4 and T 163.84.
 TEST_F(ProjectWallTest, CrossingWallIsCutInFrontOfThePlayer) {
-    const Lines outline = {WallPenLine(1),        "MoveToEx -550 2740", "LineTo 502 563",
-                           "MoveToEx -550 -1940", "LineTo 502 237",     "MoveToEx -550 2740",
-                           "LineTo -550 -1940",   "MoveToEx 502 563",   "LineTo 502 237"};
+    const Lines outline = Outline(-550, 2740, -1940, 502, 563, 237);
     EXPECT_EQ(Wall(40, 30, 150, 70), outline);
     EXPECT_EQ(Segments(Wall(150, 70, 40, 30)), Segments(outline));  // either end behind
 
@@ -175,6 +179,7 @@ TEST_F(ProjectWallTest, FillDrawsOnlyTheColumnsOnTheSurface) {
     EXPECT_TRUE(columns.back().starts_with("LineTo 799 "));
     // Offsets -102 to 102 against half-width 75: -75 to 74 remain.
     TestSurface narrow(150, 800);
+    clientWidth = narrow.width;
     const auto moves = Matching(Wall(100, 40, 100, 60, 128, 0, &narrow), "MoveToEx");
     ASSERT_EQ(moves.size(), 150u);
     EXPECT_EQ(moves.front(), "MoveToEx 0 73");

@@ -33,15 +33,11 @@ Counts CountsOf(const LevelView& l) {
 // Lumps of distinct sizes, so that every count tells which lump it came from;
 // VERTEXES and SEGS end in part of a record.
 std::vector<TestLump> DistinctMap(const std::string& name) {
-    return {{name, {}},
-            {"THINGS", ZeroBytes(10 * 3)},
-            {"LINEDEFS", ZeroBytes(14 * 2)},
-            {"SIDEDEFS", ZeroBytes(30 * 4)},
-            {"VERTEXES", ZeroBytes(4 * 5 + 3)},
-            {"SEGS", ZeroBytes(25)},
-            {"SSECTORS", ZeroBytes(4 * 7)},
-            {"NODES", ZeroBytes(28 * 6)},
-            {"SECTORS", ZeroBytes(26 * 8)}};
+    std::vector<TestLump> lumps = StandardMapLumps(name, 0);
+    lumps.resize(9);  // THINGS to SECTORS, no more
+    const int sizes[] = {10 * 3, 14 * 2, 30 * 4, 4 * 5 + 3, 25, 4 * 7, 28 * 6, 26 * 8};
+    for (int i = 0; i < 8; ++i) lumps[i + 1].data = ZeroBytes(sizes[i]);
+    return lumps;
 }
 
 class LoadLevelTest : public testing::Test {

@@ -60,23 +60,16 @@ PixelSet Drawn(const Segment& s, int width, int height) {
     return surface.Changed();
 }
 
-// Start lit, end left out, one pixel per step with no gaps, each the nearest;
-// drawn backwards, the same pixels apart from the ends. Ties at every step
-// of the first ones, a point last.
+// Start lit, end left out, one pixel per step with no gaps, each the nearest,
+// as the reference has them: so drawn backwards, the same pixels apart from
+// the ends. Ties at every step of the first ones, a point last.
 TEST(CosmeticLine, OnePixelPerStepTheSameEitherDirection) {
     std::vector<Segment> segments = {{0, 0, 4, 2}, {0, 2, 4, 0}, {0, 0, 2, 4}, {1, 1, 1, 1}};
     for (const Segment& s : RandomSegments(300, 0, 47, 1)) segments.push_back(s);
     for (const Segment& s : segments) {
-        SCOPED_TRACE(Name(s));
-        PixelSet forward = Drawn(s, 48, 48), backward = Drawn({s.x1, s.y1, s.x0, s.y0}, 48, 48);
-        EXPECT_EQ(forward, ReferenceLine(s.x0, s.y0, s.x1, s.y1, 48, 48));
-        EXPECT_EQ(forward.size(), size_t(std::max(std::abs(s.x1 - s.x0), std::abs(s.y1 - s.y0))));
-        if (forward.empty()) continue;
-        EXPECT_TRUE(forward.count({s.x0, s.y0}));
-        EXPECT_FALSE(forward.count({s.x1, s.y1}));
-        forward.erase({s.x0, s.y0});
-        backward.erase({s.x1, s.y1});
-        EXPECT_EQ(forward, backward);
+        for (const Segment& l : {s, Segment{s.x1, s.y1, s.x0, s.y0}}) {
+            EXPECT_EQ(Drawn(l, 48, 48), ReferenceLine(l.x0, l.y0, l.x1, l.y1, 48, 48)) << Name(l);
+        }
     }
 }
 

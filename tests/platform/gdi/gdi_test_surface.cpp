@@ -1,5 +1,12 @@
 #include "tests/platform/gdi/gdi_test_surface.h"
 
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <fstream>
+
+#include "platform/drawing_trace.h"
 #include "platform/gdi/host_surface.h"
 
 TestSurface::TestSurface(int width, int height, uint32_t fill)
@@ -58,4 +65,17 @@ std::string TestSurface::Picture() const {
 void TestSurface::Line(int x0, int y0, int x1, int y1) {
     MoveToEx(dc, x0, y0, nullptr);
     LineTo(dc, x1, y1);
+}
+
+std::vector<std::string> Trace(const std::function<void()>& draw) {
+    // Test cases run as processes side by side: one trace file per process.
+    const std::string path = testing::TempDir() + "trace_" + std::to_string(getpid()) + ".txt";
+    EXPECT_TRUE(StartDrawingTrace(path.c_str()));
+    draw();
+    StopDrawingTrace();
+    std::vector<std::string> lines;
+    std::ifstream in(path);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    std::remove(path.c_str());
+    return lines;
 }

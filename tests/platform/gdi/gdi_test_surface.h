@@ -1,7 +1,9 @@
-// A memory device context with its own bitmap, and ways to look at its pixels.
+// A memory device context with its own bitmap, ways to look at its pixels,
+// and the trace of the drawing calls made on it.
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <set>
 #include <string>
 #include <utility>
@@ -49,3 +51,6 @@ struct Selection {
     HGDIOBJ object;
     HGDIOBJ previous;
 };
+
+// The drawing calls that draw makes, one trace line each.
+std::vector<std::string> Trace(const std::function<void()>& draw);
