@@ -23,7 +23,8 @@ struct EdgeWalk {
 // leaving remainder = q * rise - n in [0, rise). A row further down n grows
 // by run = stepX * rise + stepRemainder, so q grows by stepX, and by one
 // more when the remainder cannot pay stepRemainder. Only the first row needs
-// 128 bits: on the polygon's rows every x stays within a few times 2^33.
+// 128 bits: an edge is walked over its own rows alone, where x lies between
+// its ends.
 EdgeWalk StartEdge(const PixelPoint& upper, const PixelPoint& lower, int64_t y) {
     const int64_t rise = lower.y - upper.y;
     const int64_t run = lower.x - upper.x;
@@ -42,14 +43,39 @@ void StepEdge(EdgeWalk& edge) {
     }
 }
 
+// The edges of one side of the polygon, top to bottom, and the walk of the
+// one that crosses the current row.
+struct Side {
+    PixelPoint upper[4];
+    PixelPoint lower[4];
+    int count = 0;
+    int current = 0;
+    EdgeWalk walk{};
+
+    void Add(const PixelPoint& a, const PixelPoint& b) {
+        int i = count++;
+        for (; i > 0 && upper[i - 1].y > a.y; --i) {
+            upper[i] = upper[i - 1];
+            lower[i] = lower[i - 1];
+        }
+        upper[i] = a;
+        lower[i] = b;
+    }
+
+    // Takes the edge that crosses row y, from the current one on.
+    void Reach(int64_t y) {
+        while (lower[current].y <= y) ++current;
+        walk = StartEdge(upper[current], lower[current], y);
+    }
+};
+
 }  // namespace
 
-// A convex polygon is where it lies on the inner side of every edge's line,
-// so on each of its rows the lit pixels run from the rightmost left-edge
-// crossing to the leftmost right-edge one: x >= left is inside a left edge,
-// x < right inside a right one, and its rows are top <= y < bottom. With y
-// growing downwards and twice the signed area positive, an edge that goes
-// down has the inside at smaller x: it is a right edge.
+// A convex polygon's sides run from its top corner to its bottom one, one
+// edge of each side crossing every row top <= y < bottom; a pixel is inside
+// when left <= x < right, the two crossings rounded up. With y growing
+// downwards and twice the signed area positive, an edge that goes down has
+// the inside at smaller x: it is on the right side.
 void FillConvexQuad(const PixelSurface& surface, const PixelPoint (&corners)[4], uint32_t pixel) {
     Wide area = 0;
     int64_t top = corners[0].y;
@@ -65,34 +91,25 @@ void FillConvexQuad(const PixelSurface& surface, const PixelPoint (&corners)[4],
     const int64_t last = std::min<int64_t>(bottom, surface.height);
     if (area == 0 || first >= last) return;
 
-    EdgeWalk left[4];
-    EdgeWalk right[4];
-    int lefts = 0;
-    int rights = 0;
+    Side left;
+    Side right;
     for (int k = 0; k < 4; ++k) {
         const PixelPoint& a = corners[k];
         const PixelPoint& b = corners[(k + 1) % 4];
         if (a.y == b.y) continue;
         const bool down = b.y > a.y;
-        const EdgeWalk edge = down ? StartEdge(a, b, first) : StartEdge(b, a, first);
-        if (down == (area > 0)) {
-            right[rights++] = edge;
-        } else {
-            left[lefts++] = edge;
-        }
+        (down == (area > 0) ? right : left).Add(down ? a : b, down ? b : a);
     }
+    left.Reach(first);
+    right.Reach(first);
     for (int64_t y = first; y < last; ++y) {
-        int64_t from = 0;
-        int64_t to = surface.width;
-        for (int i = 0; i < lefts; ++i) {
-            from = std::max(from, left[i].x);
-            StepEdge(left[i]);
-        }
-        for (int i = 0; i < rights; ++i) {
-            to = std::min(to, right[i].x);
-            StepEdge(right[i]);
-        }
+        if (y == left.lower[left.current].y) left.Reach(y);
+        if (y == right.lower[right.current].y) right.Reach(y);
+        const int64_t from = std::max<int64_t>(left.walk.x, 0);
+        const int64_t to = std::min<int64_t>(right.walk.x, surface.width);
         if (from < to) std::fill_n(surface.Row(int(y)) + from, to - from, pixel);
+        StepEdge(left.walk);
+        StepEdge(right.walk);
     }
 }
 
