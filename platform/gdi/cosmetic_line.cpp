@@ -144,8 +144,12 @@ void DrawDottedLine(const PixelSurface& surface, int x0, int y0, int x1, int y1,
         }
         return;
     }
-    WalkPixels(w, [&](ptrdiff_t offset, int64_t i) {
-        pixels[offset] = colours[firstPhase + i % kPeriod];
+    // WalkPixels plots the pixels in order, so the phase is counted: worked
+    // out from the pixel's index, it cost a quarter of the time again.
+    int phase = firstPhase;
+    WalkPixels(w, [&](ptrdiff_t offset, int64_t) {
+        pixels[offset] = colours[phase];
+        phase = phase + 1 == kPeriod ? 0 : phase + 1;
     });
 }
 
