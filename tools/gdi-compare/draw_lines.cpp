@@ -103,5 +103,7 @@ int main() {
         printf("\n");
         DrawLine(canvas, x0, y0, x1, y1, penWidth, RGB(0, 0, 0));
     }
+    DeleteDC(canvas.dc);
+    DeleteObject(canvas.bitmap);
     return 0;
 }
