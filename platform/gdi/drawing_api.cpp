@@ -79,7 +79,9 @@ BOOL LineTo(HDC handle, int x, int y) {
     if (TraceOn()) TraceLine("LineTo %d %d", x, y);
     const Pen& pen = *dc->pen;
     if (DefersLine(*dc, dc->x, dc->y, x, y)) {
-        DeferColumnFill(dc->bitmap, StraightBand(dc->x, dc->y, x, y, pen.width), pen.pixel);
+        const StraightBandPixels band = StraightBand(dc->x, dc->y, x, y, pen.width);
+        DeferColumnFill(dc->bitmap, band.body, pen.pixel);
+        DeferColumnFill(dc->bitmap, band.arm, pen.pixel);
         dc->x = x;
         dc->y = y;
         return TRUE;

@@ -3,27 +3,9 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "platform/gdi/exact_division.h"
+
 namespace gdi {
-
-namespace {
-
-// Coordinates reach 2^32 apart and the clipping bounds multiply two such
-// values by four: 128 bits hold every intermediate exactly.
-using Wide = __int128;
-
-template <class Int>
-Int FloorDiv(Int numerator, Int divisor) {
-    Int quotient = numerator / divisor;
-    if (numerator % divisor != 0 && numerator < 0) --quotient;
-    return quotient;
-}
-
-template <class Int>
-Int CeilDiv(Int numerator, Int divisor) {
-    return -FloorDiv(-numerator, divisor);
-}
-
-}  // namespace
 
 // The diamond rule lights, in each column of a line flatter than 45 degrees
 // (each row of a steeper one), the pixel nearest the ideal line, and of two

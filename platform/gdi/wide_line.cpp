@@ -1,99 +1,110 @@
 #include "platform/gdi/wide_line.h"
 
 #include <algorithm>
-#include <cmath>
-#include <cstdlib>
+#include <utility>
 
-#include "platform/gdi/line_walk.h"
+#include "platform/gdi/exact_division.h"
+#include "platform/gdi/polygon_fill.h"
 #include "platform/gdi/span_fill.h"
 
 namespace gdi {
 
 namespace {
 
-// A band `width` wide across the line is width / cos(angle) pixels along the
-// minor axis, which is width * hypot(n, d) / n with n the major and d the
-// minor length, rounded to the nearest whole pixel. Both come from the
-// unclipped ends only, so every step gets the same run wherever it is cut.
-int64_t RunAcrossBand(const LineWalk& walk, int width) {
-    const double length = double(walk.length);
-    const double rise = double(walk.rise);
-    return int64_t(std::floor(width * std::sqrt(length * length + rise * rise) / length + 0.5));
+// The round tip a real GDI puts at each end (x, y) of a wide line: for width
+// 2 the 2x2 square up and left of it, for width 3 the cross of five pixels
+// around it.
+void FillTip(const PixelSurface& surface, int64_t x, int64_t y, int width, uint32_t pixel) {
+    if (width == 2) {
+        FillSolid(surface, {x - 1, y - 1, x + 1, y + 1}, pixel);
+        return;
+    }
+    FillSolid(surface, {x - 1, y, x + 2, y + 1}, pixel);
+    FillSolid(surface, {x, y - 1, x + 1, y + 2}, pixel);
 }
 
-// The pen's round tip at a line's end, as pixels: the pixels whose centres lie
-// within width / 2 of the end (taken at the pixel's top-left corner for an
-// even width, where the band's runs are centred too). Up to width 3 that is
-// the whole width x width square and nothing outside it.
-void StampEnd(const PixelSurface& surface, int64_t x, int64_t y, int width, uint32_t pixel) {
-    const int64_t left = x - width / 2;
-    const int64_t top = y - width / 2;
-    FillSolid(surface, {left, top, left + width, top + width}, pixel);
+// The band's two sides stand off the line by the pen's half width, taken
+// along each axis and rounded to whole pixels: with a = width * |dy| / length,
+// the x extent of a stroke `width` long across the line (and |dx| for y), one
+// side gets round(a / 2) and the other round((a + 1) / 2), halves rounding
+// up. Since round(v) = #{k >= 1 : v >= k - 1/2}, those are #{odd m : a >= m}
+// and #{even m >= 0 : a >= m}, and a >= m is width^2 d^2 >= m^2 length^2,
+// exact in 128 bits (length^2 < 2^65, times 9). A slanted line has
+// 0 < a < width <= 3, so m stops at 2.
+struct Offsets {
+    int64_t narrow;
+    int64_t wide;
+};
+
+Offsets SideOffsets(int64_t d, Wide lengthSquared, int width) {
+    const Wide across = Wide(width) * width * d * d;
+    auto reaches = [&](int m) { return across >= m * m * lengthSquared; };
+    return {int64_t(reaches(1)), 1 + int64_t(reaches(2))};
+}
+
+// The band as a real GDI builds it: the ends moved to one side by the narrow
+// offsets and to the other by the wide ones, which side being which depending
+// on the drawing direction, as found against the Windows API under Wine.
+void BandCorners(int x0, int y0, int x1, int y1, int width, PixelPoint (&corners)[4]) {
+    const int64_t dx = int64_t(x1) - x0;
+    const int64_t dy = int64_t(y1) - y0;
+    const Wide lengthSquared = Wide(dx) * dx + Wide(dy) * dy;
+    const Offsets alongX = SideOffsets(dy, lengthSquared, width);
+    const Offsets alongY = SideOffsets(dx, lengthSquared, width);
+    PixelPoint narrow{alongX.narrow, alongY.narrow};
+    PixelPoint wide{alongX.wide, alongY.wide};
+    if (dx < 0) {
+        narrow.y = -narrow.y;
+        wide.y = -wide.y;
+    }
+    if (dy < 0) {
+        std::swap(narrow, wide);
+        narrow.x = -narrow.x;
+        wide.x = -wide.x;
+    }
+    corners[0] = {x0 - narrow.x, y0 + narrow.y};
+    corners[1] = {x0 + wide.x, y0 - wide.y};
+    corners[2] = {x1 + wide.x, y1 - wide.y};
+    corners[3] = {x1 - narrow.x, y1 + narrow.y};
 }
 
 }  // namespace
 
-// The run across is exactly `width` (hypot(n, 0) / n is 1 up to rounding
-// far below the + 0.5), from minor - width / 2, the same pixels across as
-// the round ends take. Along the line the band covers [first, last + 1) and
-// each end e covers [e - width / 2, e - width / 2 + width): the first end
-// starts at or before the band, the last ends at or past it, so band and
-// ends are together the one rectangle [first - width / 2, last - width / 2 + width).
-PixelRect StraightBand(int x0, int y0, int x1, int y1, int width) {
+// A level line's band is the rectangle over [low, high) along it and
+// [y - width / 2, y - width / 2 + width) across, with the tips at both ends.
+// Width 2: the tips' squares [e - 1, e + 1) x [y - 1, y + 1) widen it to
+// [low - 1, high + 1) on the same rows, one rectangle. Width 3: the tips'
+// crosses add column high on the band's three rows, making the body
+// [low, high + 1) x [y - 1, y + 2), and the arm [low - 1, high + 2) on row y.
+// A point is the same with low == high: its tip alone. Plumb lines swap axes.
+StraightBandPixels StraightBand(int x0, int y0, int x1, int y1, int width) {
     const bool level = y0 == y1;
-    const int64_t low = std::min<int64_t>(level ? x0 : y0, level ? x1 : y1) - width / 2;
-    const int64_t length = std::llabs(level ? int64_t(x1) - x0 : int64_t(y1) - y0);
-    const int64_t side = int64_t(level ? y0 : x0) - width / 2;
-    const PixelRect band{low, side, low + length + width, side + width};
-    return level ? band : PixelRect{band.top, band.left, band.bottom, band.right};
+    const int64_t low = std::min(level ? x0 : y0, level ? x1 : y1);
+    const int64_t high = std::max(level ? x0 : y0, level ? x1 : y1);
+    const int64_t y = level ? y0 : x0;
+    StraightBandPixels band{{low - 1, y - 1, high + 1, y + 1}, {0, 0, 0, 0}};
+    if (width == 3) band = {{low, y - 1, high + 1, y + 2}, {low - 1, y, high + 2, y + 1}};
+    if (!level) {
+        for (PixelRect* rect : {&band.body, &band.arm}) {
+            *rect = {rect->top, rect->left, rect->bottom, rect->right};
+        }
+    }
+    return band;
 }
 
-// Each step of the exact one-pixel walk (both ends included) carries a run of
-// RunAcrossBand pixels across the major axis, from minor - run / 2: the run
-// is part of the step, so clipping the walk to the steps whose run meets the
-// surface, then each run to the surface, keeps every pixel in place.
 void DrawWideLine(const PixelSurface& surface, int x0, int y0, int x1, int y1, int width,
                   uint32_t pixel) {
-    LineWalk walk;
-    if (!MakeLineWalk(x0, y0, x1, y1, &walk)) return;
-    if (walk.rise == 0) {
-        FillSolid(surface, StraightBand(x0, y0, x1, y1, width), pixel);
+    if (x0 == x1 || y0 == y1) {
+        const StraightBandPixels band = StraightBand(x0, y0, x1, y1, width);
+        FillSolid(surface, band.body, pixel);
+        FillSolid(surface, band.arm, pixel);
         return;
     }
-    StampEnd(surface, x0, y0, width, pixel);
-    StampEnd(surface, x1, y1, width, pixel);
-
-    const int64_t run = RunAcrossBand(walk, width);
-    const int64_t before = run / 2;
-    const int64_t after = run - 1 - before;
-    const int64_t majorSize = walk.xMajor ? surface.width : surface.height;
-    const int64_t minorSize = walk.xMajor ? surface.height : surface.width;
-    WalkRun steps;
-    if (!ClipLineWalk(walk, walk.length + 1, majorSize, -after, minorSize - 1 + before, &steps)) {
-        return;
-    }
-    const int64_t twoRise = 2 * walk.rise;
-    const int64_t twoLength = 2 * walk.length;
-    int64_t major = steps.major;
-    int64_t minor = steps.minor;
-    int64_t remainder = steps.remainder;
-    for (int64_t i = 0; i < steps.count; ++i) {
-        const int64_t low = std::max<int64_t>(minor - before, 0);
-        const int64_t high = std::min<int64_t>(minor + after, minorSize - 1);
-        if (walk.xMajor) {
-            uint32_t* column = surface.pixels + major;
-            for (int64_t y = low; y <= high; ++y) column[y * surface.stride] = pixel;
-        } else {
-            uint32_t* row = surface.Row(int(major));
-            for (int64_t x = low; x <= high; ++x) row[x] = pixel;
-        }
-        major += walk.majorSign;
-        remainder += twoRise;
-        if (remainder >= twoLength) {
-            remainder -= twoLength;
-            minor += walk.minorSign;
-        }
-    }
+    PixelPoint corners[4];
+    BandCorners(x0, y0, x1, y1, width, corners);
+    FillConvexQuad(surface, corners, pixel);
+    FillTip(surface, x0, y0, width, pixel);
+    FillTip(surface, x1, y1, width, pixel);
 }
 
 }  // namespace gdi

@@ -1,6 +1,6 @@
 // Times the drawing workloads of a 1920x1080 frame on the software GDI:
 // Freedoom's E1M1 linedefs and segs placed as the overview places them, with
-// each kind of pen the viewer uses, 3,000 long random one-pixel lines, tall
+// each kind of pen the viewer uses, 3,000 long random lines, tall
 // wall columns, the clearing rectangle and one line whose ends lie a billion
 // pixels away.
 //   gdi-bench [REPEATS] [WAD]
@@ -153,7 +153,8 @@ int main(int argc, char** argv) {
 
     const std::vector<Line> randomLines = RandomLines(3000);
     printf("3000 random lines across the frame: %.0f pixels\n", CosmeticPixels(randomLines));
-    for (const PenCase& pen : {PenCase{"width 0", PS_SOLID, 0}, PenCase{"dotted", PS_DOT, 1}}) {
+    for (const PenCase& pen : {PenCase{"width 0", PS_SOLID, 0}, PenCase{"width 2", PS_SOLID, 2},
+                               PenCase{"width 3", PS_SOLID, 3}, PenCase{"dotted", PS_DOT, 1}}) {
         HPEN handle = CreatePen(pen.style, pen.width, RGB(200, 40, 90));
         SelectObject(dc, handle);
         const double ns = BestNanoseconds(repeats, [&] { DrawLines(dc, randomLines); });

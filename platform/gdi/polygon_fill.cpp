@@ -1,0 +1,116 @@
+#include "platform/gdi/polygon_fill.h"
+
+#include <algorithm>
+
+#include "platform/gdi/exact_division.h"
+
+namespace gdi {
+
+namespace {
+
+// Where an edge's line crosses successive rows, rounded up: the first pixel
+// a left edge lights, the first one past a right edge.
+struct EdgeWalk {
+    int64_t x;
+    int64_t remainder;
+    int64_t rise;
+    int64_t stepX;
+    int64_t stepRemainder;
+};
+
+// On row y the line from upper to lower lies at upper.x + n / rise, with
+// n = (y - upper.y) * run. Its ceiling is upper.x + q, q = ceil(n / rise),
+// leaving remainder = q * rise - n in [0, rise). A row further down n grows
+// by run = stepX * rise + stepRemainder, so q grows by stepX, and by one
+// more when the remainder cannot pay stepRemainder. Only the first row needs
+// 128 bits: an edge is walked over its own rows alone, where x lies between
+// its ends.
+EdgeWalk StartEdge(const PixelPoint& upper, const PixelPoint& lower, int64_t y) {
+    const int64_t rise = lower.y - upper.y;
+    const int64_t run = lower.x - upper.x;
+    const Wide n = Wide(y - upper.y) * run;
+    const Wide q = CeilDiv<Wide>(n, rise);
+    const int64_t stepX = FloorDiv(run, rise);
+    return {upper.x + int64_t(q), int64_t(q * rise - n), rise, stepX, run - stepX * rise};
+}
+
+void StepEdge(EdgeWalk& edge) {
+    edge.x += edge.stepX;
+    edge.remainder -= edge.stepRemainder;
+    if (edge.remainder < 0) {
+        edge.remainder += edge.rise;
+        ++edge.x;
+    }
+}
+
+// The edges of one side of the polygon, top to bottom, and the walk of the
+// one that crosses the current row.
+struct Side {
+    PixelPoint upper[4];
+    PixelPoint lower[4];
+    int count = 0;
+    int current = 0;
+    EdgeWalk walk{};
+
+    void Add(const PixelPoint& a, const PixelPoint& b) {
+        int i = count++;
+        for (; i > 0 && upper[i - 1].y > a.y; --i) {
+            upper[i] = upper[i - 1];
+            lower[i] = lower[i - 1];
+        }
+        upper[i] = a;
+        lower[i] = b;
+    }
+
+    // Takes the edge that crosses row y, from the current one on.
+    void Reach(int64_t y) {
+        while (lower[current].y <= y) ++current;
+        walk = StartEdge(upper[current], lower[current], y);
+    }
+};
+
+}  // namespace
+
+// A convex polygon's sides run from its top corner to its bottom one, one
+// edge of each side crossing every row top <= y < bottom; a pixel is inside
+// when left <= x < right, the two crossings rounded up. With y growing
+// downwards and twice the signed area positive, an edge that goes down has
+// the inside at smaller x: it is on the right side.
+void FillConvexQuad(const PixelSurface& surface, const PixelPoint (&corners)[4], uint32_t pixel) {
+    Wide area = 0;
+    int64_t top = corners[0].y;
+    int64_t bottom = corners[0].y;
+    for (int k = 0; k < 4; ++k) {
+        const PixelPoint& a = corners[k];
+        const PixelPoint& b = corners[(k + 1) % 4];
+        area += Wide(a.x) * b.y - Wide(b.x) * a.y;
+        top = std::min(top, a.y);
+        bottom = std::max(bottom, a.y);
+    }
+    const int64_t first = std::max<int64_t>(top, 0);
+    const int64_t last = std::min<int64_t>(bottom, surface.height);
+    if (area == 0 || first >= last) return;
+
+    Side left;
+    Side right;
+    for (int k = 0; k < 4; ++k) {
+        const PixelPoint& a = corners[k];
+        const PixelPoint& b = corners[(k + 1) % 4];
+        if (a.y == b.y) continue;
+        const bool down = b.y > a.y;
+        (down == (area > 0) ? right : left).Add(down ? a : b, down ? b : a);
+    }
+    left.Reach(first);
+    right.Reach(first);
+    for (int64_t y = first; y < last; ++y) {
+        if (y == left.lower[left.current].y) left.Reach(y);
+        if (y == right.lower[right.current].y) right.Reach(y);
+        const int64_t from = std::max<int64_t>(left.walk.x, 0);
+        const int64_t to = std::min<int64_t>(right.walk.x, surface.width);
+        if (from < to) std::fill_n(surface.Row(int(y)) + from, to - from, pixel);
+        StepEdge(left.walk);
+        StepEdge(right.walk);
+    }
+}
+
+}  // namespace gdi

@@ -1,0 +1,109 @@
+// Draws lines one at a time, each with its own pen width, and prints the
+// pixels each one lit. The same source builds against the real Windows API
+// (MinGW, run under Wine) and against platform/ on the host, so that the two
+// outputs can be compared line by line.
+//   draw_lines < LINES > PIXELS
+// Input: the bitmap's "width height", then "x0 y0 x1 y1 penWidth" per line.
+// Output: one row per line: the number of lit pixels, then each as y * width + x.
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <vector>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include "platform/gdi/host_surface.h"
+#include "platform/windows_api.h"
+#endif
+
+namespace {
+
+struct Canvas {
+    HDC dc;
+    HBITMAP bitmap;
+    int width;
+    int height;
+};
+
+#ifdef _WIN32
+// A top-down 32-bit DIB section: its bits are the pixels as Windows draws them.
+Canvas MakeCanvas(int width, int height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HDC dc = CreateCompatibleDC(nullptr);
+    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    SelectObject(dc, bitmap);
+    return {dc, bitmap, width, height};
+}
+
+const uint32_t* Pixels(const Canvas& canvas, int* stride) {
+    GdiFlush();
+    DIBSECTION section{};
+    GetObject(canvas.bitmap, sizeof(section), &section);
+    *stride = canvas.width;
+    return static_cast<const uint32_t*>(section.dsBm.bmBits);
+}
+#else
+Canvas MakeCanvas(int width, int height) {
+    HDC dc = CreateCompatibleDC(nullptr);
+    HBITMAP bitmap = CreateCompatibleBitmap(dc, width, height);
+    SelectObject(dc, bitmap);
+    return {dc, bitmap, width, height};
+}
+
+const uint32_t* Pixels(const Canvas& canvas, int* stride) {
+    return BitmapPixels(canvas.bitmap, nullptr, nullptr, stride);
+}
+#endif
+
+void DrawLine(const Canvas& canvas, int x0, int y0, int x1, int y1, int width, COLORREF colour) {
+    HPEN pen = CreatePen(PS_SOLID, width, colour);
+    HGDIOBJ previous = SelectObject(canvas.dc, pen);
+    MoveToEx(canvas.dc, x0, y0, nullptr);
+    LineTo(canvas.dc, x1, y1);
+    SelectObject(canvas.dc, previous);
+    DeleteObject(pen);
+}
+
+}  // namespace
+
+int main() {
+    int width = 0, height = 0;
+    if (scanf("%d %d", &width, &height) != 2 || width <= 0 || height <= 0) return 2;
+    // Both bitmaps start black; each line is drawn in white, its pixels read
+    // from the box it can reach, and then drawn again in black, which puts
+    // back exactly the pixels it lit.
+    const Canvas canvas = MakeCanvas(width, height);
+    std::vector<int64_t> lit;
+    int x0, y0, x1, y1, penWidth;
+    while (scanf("%d %d %d %d %d", &x0, &y0, &x1, &y1, &penWidth) == 5) {
+        DrawLine(canvas, x0, y0, x1, y1, penWidth, RGB(255, 255, 255));
+        int stride = 0;
+        const uint32_t* pixels = Pixels(canvas, &stride);
+        const int64_t reach = penWidth + 2;
+        const int64_t left = std::max<int64_t>(std::min(x0, x1) - reach, 0);
+        const int64_t right = std::min<int64_t>(int64_t{std::max(x0, x1)} + reach, width - 1);
+        const int64_t top = std::max<int64_t>(std::min(y0, y1) - reach, 0);
+        const int64_t bottom = std::min<int64_t>(int64_t{std::max(y0, y1)} + reach, height - 1);
+        lit.clear();
+        for (int64_t y = top; y <= bottom; ++y) {
+            for (int64_t x = left; x <= right; ++x) {
+                if (pixels[y * stride + x] & 0xFFFFFF) lit.push_back(y * width + x);
+            }
+        }
+        printf("%zu", lit.size());
+        for (int64_t pixel : lit) printf(" %lld", static_cast<long long>(pixel));
+        printf("\n");
+        DrawLine(canvas, x0, y0, x1, y1, penWidth, RGB(0, 0, 0));
+    }
+    DeleteDC(canvas.dc);
+    DeleteObject(canvas.bitmap);
+    return 0;
+}
