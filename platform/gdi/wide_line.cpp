@@ -94,6 +94,9 @@ StraightBandPixels StraightBand(int x0, int y0, int x1, int y1, int width) {
 
 void DrawWideLine(const PixelSurface& surface, int x0, int y0, int x1, int y1, int width,
                   uint32_t pixel) {
+    // A line from a point to itself draws nothing, whatever the pen; Wine
+    // draws the tip there, the Windows API as documented does not.
+    if (x0 == x1 && y0 == y1) return;
     if (x0 == x1 || y0 == y1) {
         const StraightBandPixels band = StraightBand(x0, y0, x1, y1, width);
         FillSolid(surface, band.body, pixel);

@@ -52,9 +52,10 @@ bool InBand(const Point (&corners)[4], int64_t x, int64_t y) {
 }
 
 // The tip: the 2x2 square up and left of the end for width 2, the cross of
-// five around it for width 3. Level and plumb lines and points have no
-// polygon; their band is the rectangle along them, width / 2 to one side.
+// five around it for width 3. Level and plumb lines have no polygon;
+// their band is the rectangle along them, width / 2 to one side.
 bool InLine(int x0, int y0, int x1, int y1, int width, int64_t x, int64_t y) {
+    if (x0 == x1 && y0 == y1) return false;  // a point draws nothing
     for (const auto& [ex, ey] : {std::pair{int64_t{x0}, int64_t{y0}}, {x1, y1}}) {
         const int64_t across = x - ex, along = y - ey;
         if (width == 2 ? (across == 0 || across == -1) && (along == 0 || along == -1)
