@@ -12,7 +12,6 @@
 
 #include "app/view_keys.h"
 #include "platform/windows_api.h"
-#include "render/bsp_walk.h"
 #include "render/overview.h"
 #include "render/pen_palette.h"
 #include "wad/level_view.h"
@@ -94,9 +93,7 @@ void SetFrame(const Viewpoint& point, const Limits& limits, bool fill) {
 // player, as the whole frame does after the overview.
 void DrawWalk(const Viewpoint& point, const Limits& limits, bool fill) {
     SetFrame(point, limits, fill);
-    drawCount = 0;
-    SelectObject(frameSurface, levelView.segPen);
-    WalkBspNode(&levelView, static_cast<uint16_t>(levelView.numNodes - 1), 0);
+    DrawTreeWalk(frameSurface, &levelView);
 }
 
 }  // namespace

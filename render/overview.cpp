@@ -87,10 +87,14 @@ void DrawOverview(HDC surface, LevelView* level) {
     DrawLinedefs(surface, level);
     SelectObject(surface, level->thingPen);
     DrawThings(surface, level);
+    DrawTreeWalk(surface, level);
+    DrawPlayerMarker(surface, level);
+}
+
+void DrawTreeWalk(HDC surface, LevelView* level) {
     drawCount = 0;
     SelectObject(surface, level->segPen);
     // The root is the last node; with no nodes the reference wraps to
     // 0xFFFF, which the walk takes for subsector 0.
     WalkBspNode(level, static_cast<uint16_t>(level->numNodes - 1), 0);
-    DrawPlayerMarker(surface, level);
 }

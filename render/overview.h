@@ -6,3 +6,7 @@
 #include "wad/level_view.h"
 
 void DrawOverview(HDC surface, LevelView* level);
+
+// The frame's walk of the tree from the root, on a surface the frame has
+// already started (level->dc set): the partition lines, segs and walls.
+void DrawTreeWalk(HDC surface, LevelView* level);
