@@ -109,7 +109,7 @@ BOOL StretchBlt(HDC destHandle, int destX, int destY, int destWidth, int destHei
     if (destWidth == 0 || destHeight == 0 || sourceWidth == 0 || sourceHeight == 0) return TRUE;
     const PixelRect target{destX, destY, int64_t(destX) + destWidth, int64_t(destY) + destHeight};
     SettleAllColumns(source->bitmap);
-    SettleColumns(dest->bitmap, target);
+    SettleAllColumns(dest->bitmap);
     if (destWidth == sourceWidth && destHeight == sourceHeight) {
         CopyEqualSize(dest->bitmap->surface, target, source->bitmap->surface,
                       int64_t(sourceX) - destX, int64_t(sourceY) - destY);

@@ -2,18 +2,18 @@
 
 #include <algorithm>
 #include <climits>
-#include <cmath>
 #include <vector>
 
 namespace gdi {
 
 namespace {
 
-// Rows top <= y < bottom of one column.
+// Rows top <= y < bottom of one column, filled by the call with `stamp`.
 struct ColumnSpan {
     int32_t top;
     int32_t bottom;
     uint32_t pixel;
+    uint32_t stamp;
 };
 
 struct RowRange {
@@ -24,35 +24,66 @@ struct RowRange {
 // One bitmap at a time has pending fills: a frame draws into one. The
 // vectors keep their capacity from frame to frame.
 struct PendingColumns {
-    const Bitmap* owner = nullptr;
+    const Bitmap* owner = nullptr;               // null when no fill is pending
     std::vector<std::vector<ColumnSpan>> spans;  // per column, in drawing order
-    std::vector<RowRange> extent;  // per column, the rows its spans cover; kNoRows when none
-    int32_t left = INT32_MAX;      // the columns with spans lie in [left, right)
+    int32_t left = INT32_MAX;                    // the columns with spans lie in [left, right)
     int32_t right = INT32_MIN;
     RowRange rows{INT32_MAX, INT32_MIN};  // the rows any span covers
-    std::vector<RowRange> covered;        // scratch: the rows a later span already painted
+    std::vector<uint32_t> stamps;         // the plane's pixels, rows the owner's stride apart
+    StampPlane plane{};
+    // Scratch of a settling: the rows a later span already took, the pieces
+    // of the spans that stay, column after column and each column top down,
+    // and per column the next of its pieces to paint and the end of them.
+    std::vector<RowRange> covered;
+    std::vector<ColumnSpan> pieces;
+    std::vector<size_t> nextPiece;
+    std::vector<size_t> endPiece;
 };
-
-constexpr RowRange kNoRows{INT32_MAX, INT32_MIN};
 
 PendingColumns pending;
 
-bool Meet(const RowRange& rows, int64_t top, int64_t bottom) {
-    return top < rows.bottom && bottom > rows.top;
+// Stamps only grow, across bitmaps too, so that whatever an earlier frame
+// or bitmap left in the plane is older than every span pending now.
+uint32_t lastStamp = 0;
+uint32_t lastStampDrawn = 0;  // the newest stamp in the plane
+
+void Forget() {
+    pending.owner = nullptr;
+    pending.left = INT32_MAX;
+    pending.right = INT32_MIN;
+    pending.rows = {INT32_MAX, INT32_MIN};
 }
 
-void PaintRows(const PixelSurface& surface, int32_t x, int32_t top, int32_t bottom,
-               uint32_t pixel) {
-    uint32_t* at = surface.Row(top) + x;
-    for (int32_t y = top; y < bottom; ++y, at += surface.stride) *at = pixel;
+// After four billion calls the stamps start again from nothing pending and
+// an empty plane.
+uint32_t TakeStamp() {
+    if (lastStamp == UINT32_MAX) {
+        if (pending.owner != nullptr) SettleAllColumns(pending.owner);
+        std::fill(pending.stamps.begin(), pending.stamps.end(), 0);
+        lastStamp = 0;
+        lastStampDrawn = 0;
+    }
+    return ++lastStamp;
 }
 
-// The last span over a pixel decides its colour, so walking the spans from
-// the last to the first and painting only rows no later span painted gives
-// the same column as painting them all in order, touching each row once.
-// `covered` holds the painted rows as sorted, disjoint, non-adjacent ranges.
-void PaintColumn(const PixelSurface& surface, int32_t x, std::vector<ColumnSpan>& spans) {
+void Own(const Bitmap* bitmap) {
+    const PixelSurface& surface = bitmap->surface;
+    pending.owner = bitmap;
+    pending.spans.resize(size_t(surface.width));
+    const size_t size = size_t(surface.stride) * size_t(surface.height);
+    if (pending.stamps.size() < size) pending.stamps.resize(size, 0);
+    pending.plane.surface = {pending.stamps.data(), surface.width, surface.height, surface.stride};
+}
+
+// The last span over a pixel decides its colour among the spans, so walking
+// them from the last to the first and keeping only rows no later span took
+// leaves each row to its one span. `covered` holds the rows taken as sorted,
+// disjoint, non-adjacent ranges.
+void ResolveColumn(std::vector<ColumnSpan>& spans) {
     std::vector<RowRange>& covered = pending.covered;
+    auto keep = [](const ColumnSpan& span, int32_t top, int32_t bottom) {
+        pending.pieces.push_back({top, bottom, span.pixel, span.stamp});
+    };
     covered.clear();
     for (auto span = spans.rbegin(); span != spans.rend(); ++span) {
         int32_t cursor = span->top;
@@ -60,12 +91,10 @@ void PaintColumn(const PixelSurface& surface, int32_t x, std::vector<ColumnSpan>
         while (first < covered.size() && covered[first].bottom < span->top) ++first;
         size_t last = first;
         for (; last < covered.size() && covered[last].top <= span->bottom; ++last) {
-            if (covered[last].top > cursor) {
-                PaintRows(surface, x, cursor, covered[last].top, span->pixel);
-            }
+            if (covered[last].top > cursor) keep(*span, cursor, covered[last].top);
             cursor = std::max(cursor, covered[last].bottom);
         }
-        if (cursor < span->bottom) PaintRows(surface, x, cursor, span->bottom, span->pixel);
+        if (cursor < span->bottom) keep(*span, cursor, span->bottom);
         // Ranges first..last-1 touch or overlap the span: they merge with it.
         RowRange merged{span->top, span->bottom};
         if (first < last) {
@@ -79,14 +108,42 @@ void PaintColumn(const PixelSurface& surface, int32_t x, std::vector<ColumnSpan>
         }
     }
     spans.clear();
-    pending.extent[size_t(x)] = kNoRows;
 }
 
-void Forget() {
-    pending.owner = nullptr;
-    pending.left = INT32_MAX;
-    pending.right = INT32_MIN;
-    pending.rows = {INT32_MAX, INT32_MIN};
+// A pixel a call drew at once after the piece's span keeps that call's
+// colour; a span newer than every stamp in the plane need not look.
+void PaintPiece(const PixelSurface& surface, int32_t x, const ColumnSpan& piece, int32_t top,
+                int32_t bottom) {
+    uint32_t* at = surface.Row(top) + x;
+    if (piece.stamp > lastStampDrawn) {
+        for (int32_t y = top; y < bottom; ++y, at += surface.stride) *at = piece.pixel;
+        return;
+    }
+    const uint32_t* stamp = pending.plane.surface.Row(top) + x;
+    for (int32_t y = top; y < bottom; ++y, at += surface.stride, stamp += surface.stride) {
+        if (*stamp < piece.stamp) *at = piece.pixel;
+    }
+}
+
+// Row tiles across the columns: a tile's rows of the bitmap and of the plane
+// stay in the cache while the columns go by, where a column at a time went
+// down a thousand rows and came back for the next column.
+constexpr int32_t kTileRows = 32;
+
+void PaintTiles(const PixelSurface& surface) {
+    for (int32_t tileTop = pending.rows.top; tileTop < pending.rows.bottom; tileTop += kTileRows) {
+        const int32_t tileBottom = std::min(tileTop + kTileRows, pending.rows.bottom);
+        for (int32_t x = pending.left; x < pending.right; ++x) {
+            size_t& next = pending.nextPiece[size_t(x - pending.left)];
+            const size_t end = pending.endPiece[size_t(x - pending.left)];
+            for (; next < end && pending.pieces[next].top < tileBottom; ++next) {
+                const ColumnSpan& piece = pending.pieces[next];
+                PaintPiece(surface, x, piece, std::max(piece.top, tileTop),
+                           std::min(piece.bottom, tileBottom));
+                if (piece.bottom > tileBottom) break;
+            }
+        }
+    }
 }
 
 }  // namespace
@@ -94,81 +151,50 @@ void Forget() {
 void DeferColumnFill(Bitmap* bitmap, const PixelRect& rect, uint32_t pixel) {
     const PixelRect visible = Intersect(rect, Bounds(bitmap->surface));
     if (visible.Empty()) return;
+    const uint32_t stamp = TakeStamp();
     if (pending.owner != bitmap) {
         if (pending.owner != nullptr) SettleAllColumns(pending.owner);
-        pending.owner = bitmap;
-        pending.spans.resize(size_t(bitmap->surface.width));
-        pending.extent.assign(size_t(bitmap->surface.width), kNoRows);
+        Own(bitmap);
     }
     const auto top = int32_t(visible.top);
     const auto bottom = int32_t(visible.bottom);
     for (auto x = int32_t(visible.left); x < visible.right; ++x) {
-        std::vector<ColumnSpan>& spans = pending.spans[size_t(x)];
-        RowRange& extent = pending.extent[size_t(x)];
-        extent = spans.empty()
-                     ? RowRange{top, bottom}
-                     : RowRange{std::min(extent.top, top), std::max(extent.bottom, bottom)};
-        spans.push_back({top, bottom, pixel});
+        pending.spans[size_t(x)].push_back({top, bottom, pixel, stamp});
     }
     pending.left = std::min(pending.left, int32_t(visible.left));
     pending.right = std::max(pending.right, int32_t(visible.right));
     pending.rows = {std::min(pending.rows.top, top), std::max(pending.rows.bottom, bottom)};
 }
 
-void SettleColumns(const Bitmap* bitmap, const PixelRect& area) {
-    if (pending.owner != bitmap) return;
-    const int64_t left = std::max<int64_t>(area.left, pending.left);
-    const int64_t right = std::min<int64_t>(area.right, pending.right);
-    if (left >= right || !Meet(pending.rows, area.top, area.bottom)) return;
-    for (int64_t x = left; x < right; ++x) {
-        if (!Meet(pending.extent[size_t(x)], area.top, area.bottom)) continue;
-        PaintColumn(bitmap->surface, int32_t(x), pending.spans[size_t(x)]);
-    }
-    if (left <= pending.left && right >= pending.right && area.top <= pending.rows.top &&
-        area.bottom >= pending.rows.bottom) {
-        Forget();
-    }
-}
-
-// In column x the line's centre lies between its heights at x - reach and
-// x + reach (clamped to its ends), and its pixels at most `reach` rows
-// beyond; a column is settled only where that meets its pending rows.
-void SettleColumnsAlong(const Bitmap* bitmap, int x0, int y0, int x1, int y1, int reach) {
-    if (pending.owner != bitmap) return;
-    const int64_t lowX = std::min(x0, x1);
-    const int64_t highX = std::max(x0, x1);
-    const int64_t left = std::max<int64_t>(lowX - reach, pending.left);
-    const int64_t right = std::min<int64_t>(highX + reach + 1, pending.right);
-    // In 64 bits: ends near the int range plus the reach would overflow.
-    const int64_t lowY = int64_t{std::min(y0, y1)} - reach;
-    const int64_t highY = int64_t{std::max(y0, y1)} + reach + 1;
-    if (left >= right || !Meet(pending.rows, lowY, highY)) return;
-    if (x0 == x1) {
-        SettleColumns(bitmap, {left, lowY, right, highY});
-        return;
-    }
-    const double slope = (double(y1) - y0) / (double(x1) - x0);
-    for (int64_t x = left; x < right; ++x) {
-        if (pending.extent[size_t(x)].top == kNoRows.top) continue;
-        const double a = double(y0) + slope * double(std::clamp(x - reach, lowX, highX) - x0);
-        const double b = double(y0) + slope * double(std::clamp(x + reach, lowX, highX) - x0);
-        const int64_t top = int64_t(std::floor(std::min(a, b))) - reach - 1;
-        const int64_t bottom = int64_t(std::ceil(std::max(a, b))) + reach + 2;
-        if (!Meet(pending.extent[size_t(x)], top, bottom)) continue;
-        PaintColumn(bitmap->surface, int32_t(x), pending.spans[size_t(x)]);
-    }
+const StampPlane* NextStamp(const Bitmap* bitmap) {
+    if (pending.owner == nullptr || pending.owner != bitmap) return nullptr;
+    const uint32_t stamp = TakeStamp();
+    if (pending.owner == nullptr) return nullptr;  // settled by the stamps starting again
+    pending.plane.stamp = stamp;
+    lastStampDrawn = stamp;
+    return &pending.plane;
 }
 
 void SettleAllColumns(const Bitmap* bitmap) {
-    SettleColumns(bitmap, {INT64_MIN, INT64_MIN, INT64_MAX, INT64_MAX});
+    if (pending.owner == nullptr || pending.owner != bitmap) return;
+    pending.pieces.clear();
+    pending.nextPiece.clear();
+    pending.endPiece.clear();
+    for (int32_t x = pending.left; x < pending.right; ++x) {
+        const size_t first = pending.pieces.size();
+        ResolveColumn(pending.spans[size_t(x)]);
+        std::sort(pending.pieces.begin() + ptrdiff_t(first), pending.pieces.end(),
+                  [](const ColumnSpan& a, const ColumnSpan& b) { return a.top < b.top; });
+        pending.nextPiece.push_back(first);
+        pending.endPiece.push_back(pending.pieces.size());
+    }
+    PaintTiles(bitmap->surface);
+    Forget();
 }
 
 void DropColumns(const Bitmap* bitmap) {
-    if (pending.owner != bitmap) return;
-    for (int32_t x = std::max(pending.left, 0); x < pending.right; ++x) {
-        pending.spans[size_t(x)].clear();
-        pending.extent[size_t(x)] = kNoRows;
-    }
+    if (pending.owner == nullptr || pending.owner != bitmap) return;
+    for (int32_t x = pending.left; x < pending.right; ++x) pending.spans[size_t(x)].clear();
     Forget();
 }
 

@@ -2,8 +2,9 @@
 // filled walls of a frame are columns two pixels wide drawn over each other
 // up to seventeen times; painting each pixel only for the last column that
 // covers it makes the cost that of what stays visible. Every pixel ends up
-// as the fills in their order would leave it: a column's pending fills are
-// painted before anything else reads or draws over that column's pixels.
+// as the calls in their order would leave it: a call that draws at once over
+// pending fills also draws into a stamp plane, and a fill paints only the
+// pixels that no later call drew.
 #pragma once
 
 #include <cstdint>
@@ -16,15 +17,19 @@ namespace gdi {
 // rectangles a few columns wide and many rows tall.
 void DeferColumnFill(Bitmap* bitmap, const PixelRect& rect, uint32_t pixel);
 
-// Paints the pending fills of every column of `area` whose pending rows meet
-// `area`'s rows: call before drawing into or reading from `area`.
-void SettleColumns(const Bitmap* bitmap, const PixelRect& area);
+// For each pixel of the bitmap with pending fills, the stamp of the last
+// call that drew it at once; stamps grow with every call.
+struct StampPlane {
+    PixelSurface surface;
+    uint32_t stamp;  // the stamp of the call that asked for the plane
+};
 
-// The same for the pixels a line from (x0, y0) to (x1, y1) can touch with a
-// pen reaching `reach` pixels from its centre line.
-void SettleColumnsAlong(const Bitmap* bitmap, int x0, int y0, int x1, int y1, int reach);
+// A new stamp for a call about to draw into `bitmap` at once, which draws
+// the same pixels into the plane in the stamp's colour; null when no fill is
+// pending on the bitmap, since then the call draws only the bitmap.
+const StampPlane* NextStamp(const Bitmap* bitmap);
 
-// Paints every pending fill of the bitmap.
+// Paints every pending fill of the bitmap: call before reading its pixels.
 void SettleAllColumns(const Bitmap* bitmap);
 
 // Forgets the pending fills of a bitmap that is going away.

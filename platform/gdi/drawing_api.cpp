@@ -29,16 +29,36 @@ int PenThickness(const Pen& pen) {
     return pen.width <= 1 ? 1 : pen.width;
 }
 
-void FillWithBrush(const DeviceContext& dc, const PixelRect& rect) {
-    const Brush& brush = *dc.brush;
-    const PixelSurface& surface = dc.bitmap->surface;
+// The colours of a call.
+struct Inks {
+    uint32_t pen;
+    uint32_t brush;
+    uint32_t text;
+    uint32_t background;
+};
+
+// Draws with draw(surface, inks) into the bitmap and, while fills are held
+// back on it, the same pixels into its stamp plane in the call's stamp, so
+// that the held-back fills leave what the call drew over them. The kernels
+// choose their pixels by geometry alone, whatever the colours.
+template <class Draw>
+void DrawAtOnce(const DeviceContext& dc, Draw draw) {
+    draw(dc.bitmap->surface,
+         Inks{dc.pen->pixel, dc.brush->pixel, dc.textPixel, dc.backgroundPixel});
+    if (const StampPlane* stamps = NextStamp(dc.bitmap)) {
+        const uint32_t stamp = stamps->stamp;
+        draw(stamps->surface, Inks{stamp, stamp, stamp, stamp});
+    }
+}
+
+void FillWithBrush(const PixelSurface& surface, const Brush& brush, const PixelRect& rect,
+                   const Inks& inks) {
     switch (brush.style) {
         case BrushStyle::kSolid:
-            FillSolid(surface, rect, brush.pixel);
+            FillSolid(surface, rect, inks.brush);
             break;
         case BrushStyle::kHatch:
-            FillPattern(surface, rect, kHatchPatterns[brush.hatch], brush.pixel,
-                        dc.backgroundPixel);
+            FillPattern(surface, rect, kHatchPatterns[brush.hatch], inks.brush, inks.background);
             break;
         case BrushStyle::kNull:
             break;
@@ -59,6 +79,32 @@ bool DefersLine(const DeviceContext& dc, int x0, int y0, int x1, int y1) {
     const bool plumb = pen.style == PenStyle::kSolid && pen.width > 1 && x0 == x1 && y0 != y1;
     plumbRun = plumb ? plumbRun + 1 : 0;
     return plumbRun > kPlumbRunBeforeDeferring && dc.bitmap->storage != nullptr;
+}
+
+// The one-pixel outline covers left <= x < right and top <= y < bottom; a
+// wider outline is that frame thickened about its centre, and the brush fills
+// what lies inside the one-pixel frame before the outline is drawn over it.
+// Without a pen the brush alone covers left <= x < right - 1, as on Windows.
+void DrawRectangle(const PixelSurface& surface, const Pen& pen, const Brush& brush,
+                   const PixelRect& figure, const Inks& inks) {
+    if (pen.style == PenStyle::kNull) {
+        FillWithBrush(surface, brush,
+                      {figure.left, figure.top, figure.right - 1, figure.bottom - 1}, inks);
+        return;
+    }
+    const int64_t thickness = PenThickness(pen);
+    if (thickness == 1 && brush.style == BrushStyle::kSolid) {
+        FillOutlinedBox(surface, figure, inks.pen, inks.brush);
+        return;
+    }
+    FillWithBrush(surface, brush,
+                  {figure.left + 1, figure.top + 1, figure.right - 1, figure.bottom - 1}, inks);
+    const int64_t grow = thickness / 2;
+    const int64_t shrink = thickness - 1 - grow;
+    FillFrame(
+        surface,
+        {figure.left - grow, figure.top - grow, figure.right + shrink, figure.bottom + shrink},
+        thickness, inks.pen);
 }
 
 }  // namespace
@@ -86,31 +132,29 @@ BOOL LineTo(HDC handle, int x, int y) {
         dc->y = y;
         return TRUE;
     }
-    SettleColumnsAlong(dc->bitmap, dc->x, dc->y, x, y, PenThickness(pen));
-    const PixelSurface& surface = dc->bitmap->surface;
-    switch (pen.style) {
-        case PenStyle::kSolid:
-            if (pen.width <= 1) {
-                DrawSolidLine(surface, dc->x, dc->y, x, y, pen.pixel);
-            } else {
-                DrawWideLine(surface, dc->x, dc->y, x, y, pen.width, pen.pixel);
-            }
-            break;
-        case PenStyle::kDot:
-            DrawDottedLine(surface, dc->x, dc->y, x, y, pen.pixel, dc->backgroundPixel);
-            break;
-        case PenStyle::kNull:
-            break;
-    }
+    const int x0 = dc->x;
+    const int y0 = dc->y;
+    DrawAtOnce(*dc, [&](const PixelSurface& surface, const Inks& inks) {
+        switch (pen.style) {
+            case PenStyle::kSolid:
+                if (pen.width <= 1) {
+                    DrawSolidLine(surface, x0, y0, x, y, inks.pen);
+                } else {
+                    DrawWideLine(surface, x0, y0, x, y, pen.width, inks.pen);
+                }
+                break;
+            case PenStyle::kDot:
+                DrawDottedLine(surface, x0, y0, x, y, inks.pen, inks.background);
+                break;
+            case PenStyle::kNull:
+                break;
+        }
+    });
     dc->x = x;
     dc->y = y;
     return TRUE;
 }
 
-// The one-pixel outline covers left <= x < right and top <= y < bottom; a
-// wider outline is that frame thickened about its centre, and the brush fills
-// what lies inside the one-pixel frame before the outline is drawn over it.
-// Without a pen the brush alone covers left <= x < right - 1, as on Windows.
 BOOL Rectangle(HDC handle, int left, int top, int right, int bottom) {
     DeviceContext* dc = AsDeviceContext(handle);
     if (!dc) return FALSE;
@@ -118,26 +162,9 @@ BOOL Rectangle(HDC handle, int left, int top, int right, int bottom) {
     PixelRect figure{std::min(left, right), std::min(top, bottom), std::max(left, right),
                      std::max(top, bottom)};
     if (figure.Empty()) return TRUE;
-    const Pen& pen = *dc->pen;
-    const int64_t reach = PenThickness(pen);
-    SettleColumns(dc->bitmap, {figure.left - reach, figure.top - reach, figure.right + reach,
-                               figure.bottom + reach});
-    if (pen.style == PenStyle::kNull) {
-        FillWithBrush(*dc, {figure.left, figure.top, figure.right - 1, figure.bottom - 1});
-        return TRUE;
-    }
-    const int64_t thickness = PenThickness(pen);
-    if (thickness == 1 && dc->brush->style == BrushStyle::kSolid) {
-        FillOutlinedBox(dc->bitmap->surface, figure, pen.pixel, dc->brush->pixel);
-        return TRUE;
-    }
-    FillWithBrush(*dc, {figure.left + 1, figure.top + 1, figure.right - 1, figure.bottom - 1});
-    const int64_t grow = thickness / 2;
-    const int64_t shrink = thickness - 1 - grow;
-    FillFrame(
-        dc->bitmap->surface,
-        {figure.left - grow, figure.top - grow, figure.right + shrink, figure.bottom + shrink},
-        thickness, pen.pixel);
+    DrawAtOnce(*dc, [&](const PixelSurface& surface, const Inks& inks) {
+        DrawRectangle(surface, *dc->pen, *dc->brush, figure, inks);
+    });
     return TRUE;
 }
 
@@ -146,8 +173,9 @@ int DrawTextA(HDC handle, LPCSTR text, int length, LPRECT rect, UINT format) {
     if (!dc || !text || !rect) return 0;
     const int64_t count = length < 0 ? int64_t(strlen(text)) : length;
     if (TraceOn()) TraceText(text, count, *rect, format);
-    SettleColumns(dc->bitmap, {rect->left, rect->top, rect->right, rect->bottom});
-    DrawTextCells(dc->bitmap->surface, {rect->left, rect->top, rect->right, rect->bottom},
-                  rect->left, rect->top, text, count, dc->textPixel, dc->backgroundPixel);
+    DrawAtOnce(*dc, [&](const PixelSurface& surface, const Inks& inks) {
+        DrawTextCells(surface, {rect->left, rect->top, rect->right, rect->bottom}, rect->left,
+                      rect->top, text, count, inks.text, inks.background);
+    });
     return kGlyphHeight;
 }

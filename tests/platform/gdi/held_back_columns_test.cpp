@@ -13,8 +13,9 @@ namespace {
 
 constexpr int kSize = 48;
 
-// One scene from a seed: runs of columns, slanted and level lines, short
-// plumb lines, rectangles and text, in random pens, mostly overlapping.
+// One scene from a seed: runs of columns, slanted and level lines (some
+// from far off), short plumb lines, rectangles in solid, hatched and null
+// brushes, and text, in random pens, mostly overlapping.
 void DrawScene(TestSurface& surface, unsigned seed, bool readAfterEachCall) {
     std::mt19937 random(seed);
     auto coordinate = [&] { return int(random() % (kSize + 8)) - 4; };
@@ -36,11 +37,19 @@ void DrawScene(TestSurface& surface, unsigned seed, bool readAfterEachCall) {
                 call();
             }
         } else if (kind == 2) {
-            surface.Line(coordinate(), coordinate(), coordinate(), coordinate());
+            const int reach = random() % 4 == 0 ? 5000 : 1;
+            surface.Line(coordinate() * reach, coordinate(), coordinate(), coordinate() * reach);
             call();
         } else if (kind == 3) {
+            const int brushKind = int(random() % 3);
+            HBRUSH hatch = CreateHatchBrush(HS_CROSS, colour());
+            HGDIOBJ previousBrush = SelectObject(
+                surface.dc,
+                brushKind == 0 ? hatch : GetStockObject(brushKind == 1 ? NULL_BRUSH : BLACK_BRUSH));
             Rectangle(surface.dc, coordinate(), coordinate(), coordinate(), coordinate());
             call();
+            SelectObject(surface.dc, previousBrush);
+            DeleteObject(hatch);
         } else {
             RECT cell{coordinate(), coordinate(), coordinate() + 20, coordinate() + 20};
             DrawTextA(surface.dc, "Ab", -1, &cell, 0);
