@@ -31,6 +31,11 @@ struct PendingColumns {
     RowRange rows{INT32_MAX, INT32_MIN};  // the rows any span covers
     std::vector<uint32_t> stamps;         // the plane's pixels, rows the owner's stride apart
     StampPlane plane{};
+    // Per tile of kTile x kTile pixels, row after row of tiles, the newest
+    // stamp drawn into it: a span newer than that paints the tile's rows
+    // without looking at the plane.
+    std::vector<uint32_t> newestInTile;
+    int64_t tilesAcross = 0;
     // Scratch of a settling: the rows a later span already took, the pieces
     // of the spans that stay, column after column and each column top down,
     // and per column the next of its pieces to paint and the end of them.
@@ -45,7 +50,12 @@ PendingColumns pending;
 // Stamps only grow, across bitmaps too, so that whatever an earlier frame
 // or bitmap left in the plane is older than every span pending now.
 uint32_t lastStamp = 0;
-uint32_t lastStampDrawn = 0;  // the newest stamp in the plane
+
+// Settling goes down the bitmap in bands of kTile rows, each across all
+// columns: a band's rows of the bitmap and of the plane stay in the cache
+// while the columns go by, where a column at a time went down a thousand
+// rows and came back for the next column.
+constexpr int32_t kTile = 32;
 
 void Forget() {
     pending.owner = nullptr;
@@ -60,8 +70,8 @@ uint32_t TakeStamp() {
     if (lastStamp == UINT32_MAX) {
         if (pending.owner != nullptr) SettleAllColumns(pending.owner);
         std::fill(pending.stamps.begin(), pending.stamps.end(), 0);
+        std::fill(pending.newestInTile.begin(), pending.newestInTile.end(), 0);
         lastStamp = 0;
-        lastStampDrawn = 0;
     }
     return ++lastStamp;
 }
@@ -73,6 +83,9 @@ void Own(const Bitmap* bitmap) {
     const size_t size = size_t(surface.stride) * size_t(surface.height);
     if (pending.stamps.size() < size) pending.stamps.resize(size, 0);
     pending.plane.surface = {pending.stamps.data(), surface.width, surface.height, surface.stride};
+    pending.tilesAcross = (surface.width + kTile - 1) / kTile;
+    const size_t tiles = size_t(pending.tilesAcross) * size_t((surface.height + kTile - 1) / kTile);
+    if (pending.newestInTile.size() < tiles) pending.newestInTile.resize(tiles, 0);
 }
 
 // The last span over a pixel decides its colour among the spans, so walking
@@ -111,11 +124,12 @@ void ResolveColumn(std::vector<ColumnSpan>& spans) {
 }
 
 // A pixel a call drew at once after the piece's span keeps that call's
-// colour; a span newer than every stamp in the plane need not look.
+// colour. Rows top..bottom lie in one band of tiles.
 void PaintPiece(const PixelSurface& surface, int32_t x, const ColumnSpan& piece, int32_t top,
                 int32_t bottom) {
     uint32_t* at = surface.Row(top) + x;
-    if (piece.stamp > lastStampDrawn) {
+    const int64_t tile = top / kTile * pending.tilesAcross + x / kTile;
+    if (piece.stamp > pending.newestInTile[size_t(tile)]) {
         for (int32_t y = top; y < bottom; ++y, at += surface.stride) *at = piece.pixel;
         return;
     }
@@ -125,14 +139,10 @@ void PaintPiece(const PixelSurface& surface, int32_t x, const ColumnSpan& piece,
     }
 }
 
-// Row tiles across the columns: a tile's rows of the bitmap and of the plane
-// stay in the cache while the columns go by, where a column at a time went
-// down a thousand rows and came back for the next column.
-constexpr int32_t kTileRows = 32;
-
 void PaintTiles(const PixelSurface& surface) {
-    for (int32_t tileTop = pending.rows.top; tileTop < pending.rows.bottom; tileTop += kTileRows) {
-        const int32_t tileBottom = std::min(tileTop + kTileRows, pending.rows.bottom);
+    for (int32_t tileTop = pending.rows.top / kTile * kTile; tileTop < pending.rows.bottom;
+         tileTop += kTile) {
+        const int32_t tileBottom = std::min(tileTop + kTile, pending.rows.bottom);
         for (int32_t x = pending.left; x < pending.right; ++x) {
             size_t& next = pending.nextPiece[size_t(x - pending.left)];
             const size_t end = pending.endPiece[size_t(x - pending.left)];
@@ -166,12 +176,21 @@ void DeferColumnFill(Bitmap* bitmap, const PixelRect& rect, uint32_t pixel) {
     pending.rows = {std::min(pending.rows.top, top), std::max(pending.rows.bottom, bottom)};
 }
 
-const StampPlane* NextStamp(const Bitmap* bitmap) {
+bool HoldsColumns(const Bitmap* bitmap) {
+    return pending.owner != nullptr && pending.owner == bitmap;
+}
+
+const StampPlane* NextStamp(const Bitmap* bitmap, const PixelRect& area) {
     if (pending.owner == nullptr || pending.owner != bitmap) return nullptr;
     const uint32_t stamp = TakeStamp();
     if (pending.owner == nullptr) return nullptr;  // settled by the stamps starting again
     pending.plane.stamp = stamp;
-    lastStampDrawn = stamp;
+    const PixelRect visible = Intersect(area, Bounds(bitmap->surface));
+    if (visible.Empty()) return &pending.plane;
+    for (int64_t row = visible.top / kTile; row <= (visible.bottom - 1) / kTile; ++row) {
+        uint32_t* tiles = pending.newestInTile.data() + row * pending.tilesAcross;
+        std::fill(tiles + visible.left / kTile, tiles + (visible.right - 1) / kTile + 1, stamp);
+    }
     return &pending.plane;
 }
 

@@ -17,6 +17,9 @@ namespace gdi {
 // rectangles a few columns wide and many rows tall.
 void DeferColumnFill(Bitmap* bitmap, const PixelRect& rect, uint32_t pixel);
 
+// Whether fills are pending on the bitmap.
+bool HoldsColumns(const Bitmap* bitmap);
+
 // For each pixel of the bitmap with pending fills, the stamp of the last
 // call that drew it at once; stamps grow with every call.
 struct StampPlane {
@@ -24,10 +27,11 @@ struct StampPlane {
     uint32_t stamp;  // the stamp of the call that asked for the plane
 };
 
-// A new stamp for a call about to draw into `bitmap` at once, which draws
-// the same pixels into the plane in the stamp's colour; null when no fill is
-// pending on the bitmap, since then the call draws only the bitmap.
-const StampPlane* NextStamp(const Bitmap* bitmap);
+// A new stamp for a call about to draw into `bitmap` at once, inside
+// `area`, which draws the same pixels into the plane in the stamp's colour;
+// null when no fill is pending on the bitmap, since then the call draws only
+// the bitmap.
+const StampPlane* NextStamp(const Bitmap* bitmap, const PixelRect& area);
 
 // Paints every pending fill of the bitmap: call before reading its pixels.
 void SettleAllColumns(const Bitmap* bitmap);

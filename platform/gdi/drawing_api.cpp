@@ -40,12 +40,13 @@ struct Inks {
 // Draws with draw(surface, inks) into the bitmap and, while fills are held
 // back on it, the same pixels into its stamp plane in the call's stamp, so
 // that the held-back fills leave what the call drew over them. The kernels
-// choose their pixels by geometry alone, whatever the colours.
+// choose their pixels by geometry alone, whatever the colours; all of them
+// lie inside `area`.
 template <class Draw>
-void DrawAtOnce(const DeviceContext& dc, Draw draw) {
+void DrawAtOnce(const DeviceContext& dc, const PixelRect& area, Draw draw) {
     draw(dc.bitmap->surface,
          Inks{dc.pen->pixel, dc.brush->pixel, dc.textPixel, dc.backgroundPixel});
-    if (const StampPlane* stamps = NextStamp(dc.bitmap)) {
+    if (const StampPlane* stamps = NextStamp(dc.bitmap, area)) {
         const uint32_t stamp = stamps->stamp;
         draw(stamps->surface, Inks{stamp, stamp, stamp, stamp});
     }
@@ -65,20 +66,27 @@ void FillWithBrush(const PixelSurface& surface, const Brush& brush, const PixelR
     }
 }
 
-// Filled walls are runs of plumb lines of a wide pen, one a column; they are
-// held back until something else touches their pixels. A wall's outline
-// draws its two plumb edges between slanted lines that touch them at once,
-// so lines are held back only from the third plumb line of a run on. A
+// Filled walls are runs of plumb lines of a wide pen, one a column, left to
+// right; they are held back until the bitmap is read. Whatever is drawn at
+// once while fills are pending is drawn twice (the stamps), so fills start
+// being held back only where they pay: from the third line of a run of
+// successive columns, which a wall's outline, its plumb edges between
+// slanted lines or all four in one column, never makes. Once fills are
+// pending, a plumb line costs less held back than drawn and stamped. A
 // host's pixels are read by the host behind the drawing layer's back, so
 // lines into them are drawn at once.
 constexpr int kPlumbRunBeforeDeferring = 2;
 int plumbRun = 0;
+int lastPlumbX = 0;
 
 bool DefersLine(const DeviceContext& dc, int x0, int y0, int x1, int y1) {
     const Pen& pen = *dc.pen;
     const bool plumb = pen.style == PenStyle::kSolid && pen.width > 1 && x0 == x1 && y0 != y1;
-    plumbRun = plumb ? plumbRun + 1 : 0;
-    return plumbRun > kPlumbRunBeforeDeferring && dc.bitmap->storage != nullptr;
+    const bool follows = plumb && plumbRun > 0 && int64_t(x0) == int64_t(lastPlumbX) + 1;
+    plumbRun = follows ? plumbRun + 1 : plumb ? 1 : 0;
+    lastPlumbX = x0;
+    return plumb && dc.bitmap->storage != nullptr &&
+           (plumbRun > kPlumbRunBeforeDeferring || HoldsColumns(dc.bitmap));
 }
 
 // The one-pixel outline covers left <= x < right and top <= y < bottom; a
@@ -134,7 +142,12 @@ BOOL LineTo(HDC handle, int x, int y) {
     }
     const int x0 = dc->x;
     const int y0 = dc->y;
-    DrawAtOnce(*dc, [&](const PixelSurface& surface, const Inks& inks) {
+    // A wide pen's band and round tips reach at most its width from the line.
+    const int64_t reach = PenThickness(pen);
+    const PixelRect area{std::min<int64_t>(x0, x) - reach, std::min<int64_t>(y0, y) - reach,
+                         std::max<int64_t>(x0, x) + reach + 1,
+                         std::max<int64_t>(y0, y) + reach + 1};
+    DrawAtOnce(*dc, area, [&](const PixelSurface& surface, const Inks& inks) {
         switch (pen.style) {
             case PenStyle::kSolid:
                 if (pen.width <= 1) {
@@ -162,7 +175,10 @@ BOOL Rectangle(HDC handle, int left, int top, int right, int bottom) {
     PixelRect figure{std::min(left, right), std::min(top, bottom), std::max(left, right),
                      std::max(top, bottom)};
     if (figure.Empty()) return TRUE;
-    DrawAtOnce(*dc, [&](const PixelSurface& surface, const Inks& inks) {
+    const int64_t reach = PenThickness(*dc->pen);
+    const PixelRect area{figure.left - reach, figure.top - reach, figure.right + reach,
+                         figure.bottom + reach};
+    DrawAtOnce(*dc, area, [&](const PixelSurface& surface, const Inks& inks) {
         DrawRectangle(surface, *dc->pen, *dc->brush, figure, inks);
     });
     return TRUE;
@@ -173,9 +189,10 @@ int DrawTextA(HDC handle, LPCSTR text, int length, LPRECT rect, UINT format) {
     if (!dc || !text || !rect) return 0;
     const int64_t count = length < 0 ? int64_t(strlen(text)) : length;
     if (TraceOn()) TraceText(text, count, *rect, format);
-    DrawAtOnce(*dc, [&](const PixelSurface& surface, const Inks& inks) {
-        DrawTextCells(surface, {rect->left, rect->top, rect->right, rect->bottom}, rect->left,
-                      rect->top, text, count, inks.text, inks.background);
+    const PixelRect clip{rect->left, rect->top, rect->right, rect->bottom};
+    DrawAtOnce(*dc, clip, [&](const PixelSurface& surface, const Inks& inks) {
+        DrawTextCells(surface, clip, rect->left, rect->top, text, count, inks.text,
+                      inks.background);
     });
     return kGlyphHeight;
 }

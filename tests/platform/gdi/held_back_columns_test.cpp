@@ -4,6 +4,7 @@
 // call paints at once, so the same calls with and without reads must agree.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <random>
 
 #include "platform/gdi/host_surface.h"
@@ -68,6 +69,41 @@ TEST(HeldBackColumns, LeaveThePixelsOfPaintingAtOnce) {
         DrawScene(later, seed, false);
         ASSERT_EQ(later.Pixels(0, 0, kSize, kSize), atOnce.Pixels(0, 0, kSize, kSize))
             << "seed " << seed;
+    }
+}
+
+// A wide pen's band, round tips and outline reach past the points of the
+// call, text cells fill its rectangle: drawn anywhere over held-back
+// columns, all of their pixels stay.
+TEST(HeldBackColumns, StayUnderEveryPixelDrawnOverThem) {
+    const std::function<void(TestSurface&, int)> calls[] = {
+        [](TestSurface& surface, int at) { surface.Line(at, at, at + 3, at + 1); },
+        [](TestSurface& surface, int at) { Rectangle(surface.dc, at, at, at + 2, at + 2); },
+        [](TestSurface& surface, int at) {
+            RECT cell{at, at, kSize, at + 4};
+            DrawTextA(surface.dc, "Ab", -1, &cell, 0);
+        },
+    };
+    for (const auto& call : calls) {
+        for (int width : {2, 3}) {
+            for (int at = 0; at < kSize; ++at) {
+                TestSurface atOnce(kSize, kSize);
+                TestSurface later(kSize, kSize);
+                for (TestSurface* surface : {&atOnce, &later}) {
+                    HGDIOBJ previous =
+                        SelectObject(surface->dc, CreatePen(PS_SOLID, 2, RGB(0, 0, 9)));
+                    for (int x = 0; x < kSize; ++x) surface->Line(x, 0, x, kSize);
+                    uint32_t sink = 0;
+                    if (surface == &atOnce) GetBitmapBits(surface->bitmap, 4, &sink);
+                    DeleteObject(
+                        SelectObject(surface->dc, CreatePen(PS_SOLID, width, RGB(9, 0, 0))));
+                    call(*surface, at);
+                    DeleteObject(SelectObject(surface->dc, previous));
+                }
+                ASSERT_EQ(later.Pixels(0, 0, kSize, kSize), atOnce.Pixels(0, 0, kSize, kSize))
+                    << "width " << width << " at " << at;
+            }
+        }
     }
 }
 
