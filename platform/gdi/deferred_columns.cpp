@@ -36,6 +36,10 @@ struct PendingColumns {
     // without looking at the plane.
     std::vector<uint32_t> newestInTile;
     int64_t tilesAcross = 0;
+    // Per column of tiles, a bit for each band of kTile rows that a pending
+    // span covers (bands from the 64th on share the last bit): a call that
+    // draws only where no span is pending needs no stamps.
+    std::vector<uint64_t> heldBands;
     // Scratch of a settling: the rows a later span already took, the pieces
     // of the spans that stay, column after column and each column top down,
     // and per column the next of its pieces to paint and the end of them.
@@ -57,7 +61,18 @@ uint32_t lastStamp = 0;
 // rows and came back for the next column.
 constexpr int32_t kTile = 32;
 
+// Bits first..last of the bands rows top..bottom - 1 meet.
+uint64_t Bands(int64_t top, int64_t bottom) {
+    const int64_t first = std::min<int64_t>(top / kTile, 63);
+    const int64_t last = std::min<int64_t>((bottom - 1) / kTile, 63);
+    return (~uint64_t{0} >> (63 - last)) & (~uint64_t{0} << first);
+}
+
 void Forget() {
+    if (pending.owner != nullptr) {
+        std::fill(pending.heldBands.begin() + pending.left / kTile,
+                  pending.heldBands.begin() + (pending.right - 1) / kTile + 1, 0);
+    }
     pending.owner = nullptr;
     pending.left = INT32_MAX;
     pending.right = INT32_MIN;
@@ -86,6 +101,7 @@ void Own(const Bitmap* bitmap) {
     pending.tilesAcross = (surface.width + kTile - 1) / kTile;
     const size_t tiles = size_t(pending.tilesAcross) * size_t((surface.height + kTile - 1) / kTile);
     if (pending.newestInTile.size() < tiles) pending.newestInTile.resize(tiles, 0);
+    pending.heldBands.assign(size_t(pending.tilesAcross), 0);
 }
 
 // The last span over a pixel decides its colour among the spans, so walking
@@ -171,6 +187,9 @@ void DeferColumnFill(Bitmap* bitmap, const PixelRect& rect, uint32_t pixel) {
     for (auto x = int32_t(visible.left); x < visible.right; ++x) {
         pending.spans[size_t(x)].push_back({top, bottom, pixel, stamp});
     }
+    for (int64_t column = visible.left / kTile; column <= (visible.right - 1) / kTile; ++column) {
+        pending.heldBands[size_t(column)] |= Bands(top, bottom);
+    }
     pending.left = std::min(pending.left, int32_t(visible.left));
     pending.right = std::max(pending.right, int32_t(visible.right));
     pending.rows = {std::min(pending.rows.top, top), std::max(pending.rows.bottom, bottom)};
@@ -182,11 +201,17 @@ bool HoldsColumns(const Bitmap* bitmap) {
 
 const StampPlane* NextStamp(const Bitmap* bitmap, const PixelRect& area) {
     if (pending.owner == nullptr || pending.owner != bitmap) return nullptr;
+    const PixelRect visible = Intersect(area, Bounds(bitmap->surface));
+    if (visible.Empty()) return nullptr;
+    const uint64_t bands = Bands(visible.top, visible.bottom);
+    const auto firstColumn = pending.heldBands.begin() + visible.left / kTile;
+    const auto endColumn = pending.heldBands.begin() + (visible.right - 1) / kTile + 1;
+    if (std::none_of(firstColumn, endColumn, [&](uint64_t held) { return held & bands; })) {
+        return nullptr;
+    }
     const uint32_t stamp = TakeStamp();
     if (pending.owner == nullptr) return nullptr;  // settled by the stamps starting again
     pending.plane.stamp = stamp;
-    const PixelRect visible = Intersect(area, Bounds(bitmap->surface));
-    if (visible.Empty()) return &pending.plane;
     for (int64_t row = visible.top / kTile; row <= (visible.bottom - 1) / kTile; ++row) {
         uint32_t* tiles = pending.newestInTile.data() + row * pending.tilesAcross;
         std::fill(tiles + visible.left / kTile, tiles + (visible.right - 1) / kTile + 1, stamp);

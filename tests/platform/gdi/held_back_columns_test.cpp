@@ -74,7 +74,7 @@ TEST(HeldBackColumns, LeaveThePixelsOfPaintingAtOnce) {
 
 // A wide pen's band, round tips and outline reach past the points of the
 // call, text cells fill its rectangle: drawn anywhere over held-back
-// columns, all of their pixels stay.
+// columns, here ending where the call starts, all of their pixels stay.
 TEST(HeldBackColumns, StayUnderEveryPixelDrawnOverThem) {
     const std::function<void(TestSurface&, int)> calls[] = {
         [](TestSurface& surface, int at) { surface.Line(at, at, at + 3, at + 1); },
@@ -92,7 +92,7 @@ TEST(HeldBackColumns, StayUnderEveryPixelDrawnOverThem) {
                 for (TestSurface* surface : {&atOnce, &later}) {
                     HGDIOBJ previous =
                         SelectObject(surface->dc, CreatePen(PS_SOLID, 2, RGB(0, 0, 9)));
-                    for (int x = 0; x < kSize; ++x) surface->Line(x, 0, x, kSize);
+                    for (int x = 0; x < kSize; ++x) surface->Line(x, 0, x, at);
                     uint32_t sink = 0;
                     if (surface == &atOnce) GetBitmapBits(surface->bitmap, 4, &sink);
                     DeleteObject(
