@@ -4,7 +4,6 @@
 // call paints at once, so the same calls with and without reads must agree.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <random>
 
 #include "platform/gdi/host_surface.h"
@@ -15,8 +14,8 @@ namespace {
 constexpr int kSize = 48;
 
 // One scene from a seed: runs of columns, slanted and level lines (some
-// from far off), short plumb lines, rectangles in solid, hatched and null
-// brushes, and text, in random pens, mostly overlapping.
+// from far off), short plumb lines, rectangles and text, in random pens,
+// mostly overlapping.
 void DrawScene(TestSurface& surface, unsigned seed, bool readAfterEachCall) {
     std::mt19937 random(seed);
     auto coordinate = [&] { return int(random() % (kSize + 8)) - 4; };
@@ -25,6 +24,9 @@ void DrawScene(TestSurface& surface, unsigned seed, bool readAfterEachCall) {
     auto call = [&] {
         if (readAfterEachCall) GetBitmapBits(surface.bitmap, 4, &sink);
     };
+    // Half the scenes fill rectangles with a hatch, whose gaps take the background.
+    Selection brush(surface, seed % 2 ? HGDIOBJ(CreateHatchBrush(HS_CROSS, colour()))
+                                      : GetStockObject(WHITE_BRUSH));
     for (int step = 0; step < 60; ++step) {
         const int kind = int(random() % 5);
         const int penWidth = int(random() % 4);
@@ -42,15 +44,8 @@ void DrawScene(TestSurface& surface, unsigned seed, bool readAfterEachCall) {
             surface.Line(coordinate() * reach, coordinate(), coordinate(), coordinate() * reach);
             call();
         } else if (kind == 3) {
-            const int brushKind = int(random() % 3);
-            HBRUSH hatch = CreateHatchBrush(HS_CROSS, colour());
-            HGDIOBJ previousBrush = SelectObject(
-                surface.dc,
-                brushKind == 0 ? hatch : GetStockObject(brushKind == 1 ? NULL_BRUSH : BLACK_BRUSH));
             Rectangle(surface.dc, coordinate(), coordinate(), coordinate(), coordinate());
             call();
-            SelectObject(surface.dc, previousBrush);
-            DeleteObject(hatch);
         } else {
             RECT cell{coordinate(), coordinate(), coordinate() + 20, coordinate() + 20};
             DrawTextA(surface.dc, "Ab", -1, &cell, 0);
@@ -72,49 +67,38 @@ TEST(HeldBackColumns, LeaveThePixelsOfPaintingAtOnce) {
     }
 }
 
+// Plumb lines of width 2 from column `from` to before `to`, from row 1 to
+// `bottom`: enough to be held back.
+void DrawColumns(HDC dc, COLORREF colour, int from, int to, int bottom = 7) {
+    HGDIOBJ previous = SelectObject(dc, CreatePen(PS_SOLID, 2, colour));
+    for (int x = from; x < to; ++x) {
+        MoveToEx(dc, x, 1, nullptr);
+        LineTo(dc, x, bottom);
+    }
+    DeleteObject(SelectObject(dc, previous));
+}
+
 // A wide pen's band, round tips and outline reach past the points of the
 // call, text cells fill its rectangle: drawn anywhere over held-back
 // columns, here ending where the call starts, all of their pixels stay.
 TEST(HeldBackColumns, StayUnderEveryPixelDrawnOverThem) {
-    const std::function<void(TestSurface&, int)> calls[] = {
-        [](TestSurface& surface, int at) { surface.Line(at, at, at + 3, at + 1); },
-        [](TestSurface& surface, int at) { Rectangle(surface.dc, at, at, at + 2, at + 2); },
-        [](TestSurface& surface, int at) {
-            RECT cell{at, at, kSize, at + 4};
-            DrawTextA(surface.dc, "Ab", -1, &cell, 0);
-        },
-    };
-    for (const auto& call : calls) {
-        for (int width : {2, 3}) {
-            for (int at = 0; at < kSize; ++at) {
-                TestSurface atOnce(kSize, kSize);
-                TestSurface later(kSize, kSize);
-                for (TestSurface* surface : {&atOnce, &later}) {
-                    HGDIOBJ previous =
-                        SelectObject(surface->dc, CreatePen(PS_SOLID, 2, RGB(0, 0, 9)));
-                    for (int x = 0; x < kSize; ++x) surface->Line(x, 0, x, at);
-                    uint32_t sink = 0;
-                    if (surface == &atOnce) GetBitmapBits(surface->bitmap, 4, &sink);
-                    DeleteObject(
-                        SelectObject(surface->dc, CreatePen(PS_SOLID, width, RGB(9, 0, 0))));
-                    call(*surface, at);
-                    DeleteObject(SelectObject(surface->dc, previous));
-                }
-                ASSERT_EQ(later.Pixels(0, 0, kSize, kSize), atOnce.Pixels(0, 0, kSize, kSize))
-                    << "width " << width << " at " << at;
+    for (int kind = 0; kind < 3; ++kind) {
+        for (int at = 0; at < kSize; ++at) {
+            TestSurface atOnce(kSize, kSize);
+            TestSurface later(kSize, kSize);
+            for (TestSurface* surface : {&atOnce, &later}) {
+                DrawColumns(surface->dc, RGB(0, 0, 9), 0, kSize, at);
+                if (surface == &atOnce) surface->At(0, 0);
+                Selection pen(*surface, CreatePen(PS_SOLID, 3, RGB(9, 0, 0)));
+                RECT cell{at, at, kSize, at + 4};
+                if (kind == 0) surface->Line(at, at, at + 3, at + 1);
+                if (kind == 1) Rectangle(surface->dc, at, at, at + 2, at + 2);
+                if (kind == 2) DrawTextA(surface->dc, "Ab", -1, &cell, 0);
             }
+            ASSERT_EQ(later.Pixels(0, 0, kSize, kSize), atOnce.Pixels(0, 0, kSize, kSize))
+                << "call " << kind << " at " << at;
         }
     }
-}
-
-// Plumb lines of width 2 from column `from` to before `to`: enough to be held back.
-void DrawColumns(HDC dc, COLORREF colour, int from, int to) {
-    HGDIOBJ previous = SelectObject(dc, CreatePen(PS_SOLID, 2, colour));
-    for (int x = from; x < to; ++x) {
-        MoveToEx(dc, x, 1, nullptr);
-        LineTo(dc, x, 7);
-    }
-    DeleteObject(SelectObject(dc, previous));
 }
 
 // A held-back column must reach whatever copies the bitmap, and a bitmap
