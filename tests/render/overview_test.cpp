@@ -56,21 +56,6 @@ TEST_F(FrameTest, StackingOrder) {
     EXPECT_EQ(drawCount, 1);
 }
 
-TEST_F(FrameTest, EveryOtherVertexGetsASquare) {
-    map.linedefs.clear();
-    map.things.clear();
-    for (size_t count : {5u, 2u, 1u}) {
-        map.vertexes = {{0, 0}, {10, 0}, {20, 0}, {30, 0}, {40, 0}};
-        map.vertexes.resize(count);
-        auto squares = Squares();
-        squares.pop_back();  // the player
-        std::vector<std::string> expected = {"Rectangle -3 -3 3 3", "Rectangle 17 -3 23 3",
-                                             "Rectangle 37 -3 43 3"};
-        expected.resize((count + 1) / 2);
-        EXPECT_EQ(squares, expected) << count;
-    }
-}
-
 TEST_F(FrameTest, SquaresAreTruncatedAfterTheirOffset) {
     map.vertexes = {{-15, 0}};
     level.scale = 1;  // x -15 lands at -1.5
