@@ -23,27 +23,13 @@ TEST(DeviceContext, FreshOneHoldsTheStockDefaults) {
         EXPECT_EQ(brush.previous, GetStockObject(WHITE_BRUSH));
         HGDIOBJ font = GetStockObject(SYSTEM_FONT);
         EXPECT_EQ(SelectObject(surface.dc, font), font);
+        EXPECT_EQ(SelectObject(surface.dc, surface.previousBitmap), surface.bitmap);
+        EXPECT_EQ(SelectObject(surface.dc, surface.bitmap), surface.previousBitmap);
     }
     surface.Line(0, 1, 5, 1);
     std::vector<uint32_t> expected(12, 0x808080);
     std::fill_n(expected.begin() + 6, 5, kBlackPixel);
     EXPECT_EQ(surface.Pixels(0, 0, 6, 2), expected);
-}
-
-// A fresh context's bitmap is 1x1; a bitmap is selected into one context at once.
-TEST(DeviceContext, DefaultBitmapIsOnePixelAndABitmapIsSelectedOnlyOnce) {
-    HDC first = CreateCompatibleDC(nullptr), second = CreateCompatibleDC(first);
-    HBITMAP bitmap = CreateCompatibleBitmap(first, 3, 2);
-    HGDIOBJ stock = SelectObject(first, bitmap);
-    ASSERT_NE(stock, nullptr);
-    EXPECT_EQ(SelectObject(second, stock), stock);
-    EXPECT_EQ(SelectObject(second, bitmap), nullptr);
-    EXPECT_EQ(SelectObject(first, stock), bitmap);
-    EXPECT_EQ(SelectObject(second, bitmap), stock);
-    EXPECT_EQ(SelectObject(second, stock), bitmap);
-    DeleteDC(first);
-    DeleteDC(second);
-    EXPECT_TRUE(DeleteObject(bitmap));
 }
 
 TEST(Objects, CountReturnsToItsStartAfterAThousandCycles) {
