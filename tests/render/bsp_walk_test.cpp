@@ -103,10 +103,6 @@ TEST_F(WalkTest, LabelAndLineOfTheRoot) {
     EXPECT_EQ(Trace(0),
               (std::vector<std::string>{DottedPenLine(5), "DrawTextA \"P1\" 200 55 400 80 0",
                                         "MoveToEx 200 80", "LineTo 200 180"}));
-    // The partition's end is not wrapped to sixteen bits.
-    map.nodes = {Node(32000, 0, 1000, 0, 0x8000, 0x8000)};
-    level.scale = 10;
-    EXPECT_EQ(Trace(0).back(), "LineTo 33000 0");
 }
 
 TEST_F(WalkTest, NearChildFirstThenFarWithPensAndLabelsByDepthAndSide) {
