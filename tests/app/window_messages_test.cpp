@@ -67,12 +67,4 @@ TEST_F(ViewerWindowTest, NoErasingNoMouseAndSizesKeepBothHalvesUnsigned) {
     EXPECT_EQ(clientHeight, 40000);
 }
 
-TEST_F(ViewerWindowTest, ClosingTheWindowEndsTheLoopWithExitCodeZero) {
-    EXPECT_EQ(Send(WM_CLOSE), 0);
-    EXPECT_EQ(WindowPixels(window, nullptr, nullptr), nullptr) << "the window is destroyed";
-    MSG message;
-    EXPECT_FALSE(GetMessageA(&message, nullptr, 0, 0));
-    EXPECT_EQ(message.wParam, 0u);
-}
-
 }  // namespace
