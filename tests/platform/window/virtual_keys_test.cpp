@@ -1,8 +1,6 @@
-// What the desktop host hands the viewer: keys as virtual-key codes, and a
-// message box even where there is no screen.
+// The desktop host hands the viewer keys as virtual-key codes.
 #include <gtest/gtest.h>
 
-#include "platform/window/headless.h"
 #include "platform/window/virtual_keys.h"
 
 namespace {
@@ -26,13 +24,6 @@ TEST(VirtualKeysTest, MapsKeysToTheirVirtualKeyCodes) {
                                                     {SDLK_AUDIOPLAY, 0},
                                                     {SDLK_UNKNOWN, 0}};
     for (const auto& [key, virtualKey] : cases) EXPECT_EQ(VirtualKeyOf(key), virtualKey) << key;
-}
-
-TEST(MessageBoxTest, WithoutAScreenTheTextGoesToStandardErrorAndTheAnswerIsOk) {
-    UseHeadlessWindows(10, 10);
-    testing::internal::CaptureStderr();
-    EXPECT_EQ(MessageBoxA(nullptr, "Program requires Windows NT!", "Vellumtarn", MB_ICONERROR), 1);
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "Vellumtarn: Program requires Windows NT!\n");
 }
 
 }  // namespace
