@@ -75,25 +75,20 @@ bool LevelIsEmpty(const LevelView& level) {
            level.numSubsectors == 0 && level.numNodes == 0;
 }
 
-void SetFrame(const Viewpoint& point, const Limits& limits, bool fill) {
+// The overview's vertices, linedefs and things depend on neither the player
+// nor the limits, and drawing them took two thirds of every frame: each map
+// draws one whole frame, and its other frames only walk the tree from the
+// player, as the whole frame does after the overview. The zoomed projection
+// swaps with the style so that both are reached.
+void DrawFrame(const Viewpoint& point, const Limits& limits, bool fill, bool whole = false) {
     playerX = point.x;
     playerY = point.y;
     playerAngle = point.angle;
     levelView.maxDepth = limits.maxDepth;
     levelView.maxDraw = limits.maxDraw;
     levelView.drawAllNodes = limits.drawAllNodes;
-    fillWalls = fill;
-    // The zoomed projection swaps with the style so both are reached.
-    zoomedProjection = fill;
-}
-
-// The overview's vertices, linedefs and things depend on neither the player
-// nor the limits, and drawing them took two thirds of every frame: each map
-// draws one whole frame, and its other frames only walk the tree from the
-// player, as the whole frame does after the overview.
-void DrawWalk(const Viewpoint& point, const Limits& limits, bool fill) {
-    SetFrame(point, limits, fill);
-    DrawTreeWalk(frameSurface, &levelView);
+    fillWalls = zoomedProjection = fill;
+    whole ? DrawOverview(frameSurface, &levelView) : DrawTreeWalk(frameSurface, &levelView);
 }
 
 }  // namespace
@@ -124,12 +119,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const int count = CollectViewpoints(levelView, points);
         // The styles alternate from place to place; where the walk is cut
         // makes no difference to them.
-        SetFrame(points[0], kRaisedNearLimits, false);
-        DrawOverview(frameSurface, &levelView);
-        for (int i = 1; i < count; ++i) DrawWalk(points[i], kRaisedNearLimits, i % 2 != 0);
-        DrawWalk(points[0], kCuttingLimits, true);
-        DrawWalk(points[0], kRaisedLimits, false);
-        DrawWalk(points[count - 1], kRaisedLimits, true);
+        DrawFrame(points[0], kRaisedNearLimits, false, true);
+        for (int i = 1; i < count; ++i) DrawFrame(points[i], kRaisedNearLimits, i % 2 != 0);
+        DrawFrame(points[0], kCuttingLimits, true);
+        DrawFrame(points[0], kRaisedLimits, false);
+        DrawFrame(points[count - 1], kRaisedLimits, true);
     }
     FreeWadImage(image);
     return 0;

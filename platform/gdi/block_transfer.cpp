@@ -42,28 +42,6 @@ void CopyEqualSize(const PixelSurface& dest, const PixelRect& target, const Pixe
     }
 }
 
-// Nearest neighbour: destination pixel i of the span takes source pixel
-// floor((2i + 1) * sourceSize / (2 * destSize)), the one under its centre.
-void CopyScaled(const PixelSurface& dest, const PixelRect& target, const PixelSurface& source,
-                const PixelRect& from) {
-    const PixelRect visible = Intersect(target, Bounds(dest));
-    const int64_t destWidth = target.right - target.left;
-    const int64_t destHeight = target.bottom - target.top;
-    const int64_t fromWidth = from.right - from.left;
-    const int64_t fromHeight = from.bottom - from.top;
-    for (int64_t y = visible.top; y < visible.bottom; ++y) {
-        const int64_t sy = from.top + ((2 * (y - target.top) + 1) * fromHeight) / (2 * destHeight);
-        if (sy < 0 || sy >= source.height) continue;
-        const uint32_t* in = source.Row(int(sy));
-        uint32_t* out = dest.Row(int(y));
-        for (int64_t x = visible.left; x < visible.right; ++x) {
-            const int64_t sx =
-                from.left + ((2 * (x - target.left) + 1) * fromWidth) / (2 * destWidth);
-            if (sx >= 0 && sx < source.width) out[x] = in[sx];
-        }
-    }
-}
-
 }  // namespace
 
 LONG SetBitmapBits(HBITMAP handle, DWORD bytes, const void* bits) {
@@ -94,7 +72,8 @@ LONG GetBitmapBits(HBITMAP handle, LONG bytes, LPVOID bits) {
         [&](const uint8_t* row, int64_t at, int64_t n) { memcpy(out + at, row, size_t(n)); }));
 }
 
-// SRCCOPY only, sizes positive (no mirroring).
+// SRCCOPY only, at equal sizes: the viewer copies its frame 1:1, so a copy
+// that would stretch is refused rather than half-supported.
 BOOL StretchBlt(HDC destHandle, int destX, int destY, int destWidth, int destHeight,
                 HDC sourceHandle, int sourceX, int sourceY, int sourceWidth, int sourceHeight,
                 DWORD rop) {
@@ -105,18 +84,14 @@ BOOL StretchBlt(HDC destHandle, int destX, int destY, int destWidth, int destHei
     DeviceContext* dest = AsDeviceContext(destHandle);
     DeviceContext* source = AsDeviceContext(sourceHandle);
     if (!dest || !source || rop != SRCCOPY) return FALSE;
-    if (destWidth < 0 || destHeight < 0 || sourceWidth < 0 || sourceHeight < 0) return FALSE;
-    if (destWidth == 0 || destHeight == 0 || sourceWidth == 0 || sourceHeight == 0) return TRUE;
+    if (destWidth < 0 || destHeight < 0 || destWidth != sourceWidth || destHeight != sourceHeight) {
+        return FALSE;
+    }
+    if (destWidth == 0 || destHeight == 0) return TRUE;
     const PixelRect target{destX, destY, int64_t(destX) + destWidth, int64_t(destY) + destHeight};
     SettleAllColumns(source->bitmap);
     SettleAllColumns(dest->bitmap);
-    if (destWidth == sourceWidth && destHeight == sourceHeight) {
-        CopyEqualSize(dest->bitmap->surface, target, source->bitmap->surface,
-                      int64_t(sourceX) - destX, int64_t(sourceY) - destY);
-    } else {
-        CopyScaled(
-            dest->bitmap->surface, target, source->bitmap->surface,
-            {sourceX, sourceY, int64_t(sourceX) + sourceWidth, int64_t(sourceY) + sourceHeight});
-    }
+    CopyEqualSize(dest->bitmap->surface, target, source->bitmap->surface, int64_t(sourceX) - destX,
+                  int64_t(sourceY) - destY);
     return TRUE;
 }

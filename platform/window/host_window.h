@@ -17,7 +17,6 @@ struct Timer {
     UINT_PTR id;
     Clock::duration period;
     Clock::time_point due;
-    TIMERPROC callback;
 };
 
 struct HostWindow {

@@ -52,8 +52,7 @@ bool TakeDueTimer(MSG* message) {
     const auto [window, timer] = EarliestTimer();
     const Clock::time_point now = Clock::now();
     if (timer == nullptr || timer->due > now) return false;
-    *message =
-        MakeMessage(window->handle, WM_TIMER, timer->id, reinterpret_cast<LPARAM>(timer->callback));
+    *message = MakeMessage(window->handle, WM_TIMER, timer->id, 0);
     // The timer keeps its own beat, and one tick stands for every beat that
     // passed while the thread was busy: a slow frame lowers the rate
     // instead of queueing ticks.
@@ -115,11 +114,6 @@ BOOL TranslateMessage(const MSG*) {
 }
 
 LRESULT DispatchMessageA(const MSG* message) {
-    if (message->message == WM_TIMER && message->lParam != 0) {
-        const auto callback = reinterpret_cast<TIMERPROC>(message->lParam);
-        callback(message->hwnd, WM_TIMER, message->wParam, message->time);
-        return 0;
-    }
     HostWindow* window = FindWindow(message->hwnd);
     if (window == nullptr) return 0;
     return window->procedure(message->hwnd, message->message, message->wParam, message->lParam);
@@ -131,12 +125,14 @@ void PostQuitMessage(int exitCode) {
 
 UINT_PTR SetTimer(HWND handle, UINT_PTR id, UINT milliseconds, TIMERPROC callback) {
     HostWindow* window = FindWindow(handle);
-    if (window == nullptr) return 0;
+    // The viewer's timers tick through its window procedure; a callback
+    // would never be called, so such a timer is refused.
+    if (window == nullptr || callback != nullptr) return 0;
     // Windows raises a shorter period to its 10 ms minimum.
     constexpr UINT kMinimumPeriodMs = 10;
     const Clock::duration period =
         std::chrono::milliseconds(std::max(milliseconds, kMinimumPeriodMs));
-    const Timer timer{id, period, Clock::now() + period, callback};
+    const Timer timer{id, period, Clock::now() + period};
     for (Timer& existing : window->timers) {
         if (existing.id == id) {
             existing = timer;

@@ -1,5 +1,4 @@
 // What reaches the window at a paint.
-#include <cstring>
 #include <vector>
 
 #include "tests/app/viewer_window.h"
@@ -37,16 +36,6 @@ TEST_F(FramePresentationTest, FrameAfterAResizeIsExactlyTheNewClientSizeWithItsO
             EXPECT_EQ(frame[static_cast<size_t>(y) * w + x], 0u) << x << "," << y;
         }
     }
-}
-
-TEST_F(FramePresentationTest, FrameStoreGrowsWithTheClientAreaAndNeverShows) {
-    int width = 0, height = 0;
-    const std::vector<uint32_t> first = PaintAt(kWidth, kHeight, &width, &height);
-    PaintAt(800, 500, &width, &height);
-    ASSERT_NE(frameStore, nullptr);
-    // The store holds at least the new client area: filling it all is safe.
-    std::memset(frameStore, 0x5A, static_cast<size_t>(800) * 500 * 4);
-    EXPECT_EQ(PaintAt(kWidth, kHeight, &width, &height), first);
 }
 
 }  // namespace

@@ -105,21 +105,4 @@ TEST_F(ViewerWindowTest, KeysOutsideTheTableAreConsumedAndChangeNothing) {
     EXPECT_FALSE(fillWalls || zoomedProjection);
 }
 
-TEST_F(ViewerWindowTest, EscapeSwapsStyleAndSizeAndPutsTheWindowAtTheCorner) {
-    SetWindowPos(window, nullptr, 40, 30, 300, 200, 0);  // framed, smaller, off the corner
-    ASSERT_EQ(clientWidth, 300);
-    // Unframed it fills the monitor; framed again it has its earlier size.
-    constexpr auto kFramed = static_cast<uint32_t>(WS_OVERLAPPEDWINDOW);
-    for (const auto& [style, w, h] : {std::tuple{kFramed, kWidth, kHeight},
-                                      {0x50000000u, 300, 200},
-                                      {kFramed, kWidth, kHeight}}) {
-        Press(VK_ESCAPE);
-        EXPECT_EQ(swapStyle, style);
-        RECT rect;
-        GetWindowRect(window, &rect);
-        EXPECT_EQ(std::pair(rect.left, rect.top), (std::pair<LONG, LONG>(0, 0)));
-        EXPECT_EQ(std::pair(clientWidth, clientHeight), std::pair(w, h));
-    }
-}
-
 }  // namespace

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <ostream>
+#include <tuple>
 
 #include "render/overview.h"
 #include "tests/render/render_support.h"
@@ -14,42 +14,28 @@
 
 namespace {
 
-// What a frame drew, counted from its trace; walls are outlines of 4 lines.
-struct Frame {
-    int linedefLines = 0, segLines = 0, walls = 0, partitionLines = 0;
-    std::string output;  // the loader's and the walk's diagnostic lines
-    bool operator==(const Frame&) const = default;
-};
-
-std::ostream& operator<<(std::ostream& out, const Frame& f) {
-    return out << "{" << f.linedefLines << ", " << f.segLines << ", " << f.walls << ", "
-               << f.partitionLines << ", \"" << f.output << "\"}";
-}
+// What a frame drew, counted from its trace: linedef lines, seg lines, walls
+// (outlines of 4 lines), partition lines, and the loader's and the walk's
+// diagnostic lines.
+using Frame = std::tuple<int, int, int, int, std::string>;
 
 // Each label's partition line follows it; the player's tick is the last
 // line in the seg pen.
 Frame Summarise(const std::vector<std::string>& trace) {
-    Frame frame;
+    int counts[4] = {0, -1, 0, 0};  // linedefs, segs, wall lines, partitions
     std::string pen;
-    int wallLines = 0;
     bool labelled = false;
     for (const std::string& line : trace) {
         if (line.starts_with("SelectObject pen")) pen = line;
         labelled |= line.starts_with("DrawTextA \"P");
         if (!line.starts_with("LineTo")) continue;
-        if (labelled)
-            frame.partitionLines++;
-        else if (pen == kSegPenLine)
-            frame.segLines++;
-        else if (pen.starts_with("SelectObject pen solid 2 "))
-            wallLines++;
-        else
-            frame.linedefLines++;
+        counts[labelled                                       ? 3
+               : pen == kSegPenLine                           ? 1
+               : pen.starts_with("SelectObject pen solid 2 ") ? 2
+                                                              : 0]++;
         labelled = false;
     }
-    frame.segLines--;
-    frame.walls = wallLines / 4;
-    return frame;
+    return {counts[0], counts[1], counts[2] / 4, counts[3], ""};
 }
 
 template <typename Record>
@@ -117,7 +103,7 @@ protected:
         const std::string loaderOutput = CaptureStdout([&] { LoadLevel(&level); });
         wadPath = "DOOM1.WAD";
         Frame frame = Draw();
-        frame.output = loaderOutput + frame.output;
+        std::get<4>(frame).insert(0, loaderOutput);
         return frame;
     }
     Frame Draw() {
@@ -125,7 +111,7 @@ protected:
         const std::string output =
             CaptureStdout([&] { trace = Trace([&] { DrawOverview(surface.dc, &level); }); });
         Frame frame = Summarise(trace);
-        frame.output = output;
+        std::get<4>(frame) = output;
         return frame;
     }
 };
@@ -206,7 +192,8 @@ TEST_F(BadInputTest, DamagedFiles) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(LoadAndDraw(c.file), c.expected);
         Frame redrawn = c.expected;  // without the loader's lines
-        if (redrawn.output.starts_with(invalid)) redrawn.output.erase(0, invalid.size());
+        std::string& output = std::get<4>(redrawn);
+        if (output.starts_with(invalid)) output.erase(0, invalid.size());
         EXPECT_EQ(Draw(), redrawn);
     }
 }

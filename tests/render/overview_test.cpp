@@ -56,31 +56,10 @@ TEST_F(FrameTest, StackingOrder) {
     EXPECT_EQ(drawCount, 1);
 }
 
-TEST_F(FrameTest, EveryOtherVertexGetsASquare) {
-    map.linedefs.clear();
-    map.things.clear();
-    for (size_t count : {5u, 2u, 1u}) {
-        map.vertexes = {{0, 0}, {10, 0}, {20, 0}, {30, 0}, {40, 0}};
-        map.vertexes.resize(count);
-        auto squares = Squares();
-        squares.pop_back();  // the player
-        std::vector<std::string> expected = {"Rectangle -3 -3 3 3", "Rectangle 17 -3 23 3",
-                                             "Rectangle 37 -3 43 3"};
-        expected.resize((count + 1) / 2);
-        EXPECT_EQ(squares, expected) << count;
-    }
-}
-
 TEST_F(FrameTest, SquaresAreTruncatedAfterTheirOffset) {
     map.vertexes = {{-15, 0}};
     level.scale = 1;  // x -15 lands at -1.5
     EXPECT_EQ(Squares()[0], "Rectangle -4 -3 1 3");
-    // E1M1's view: map x -768 lands at 103.0.
-    map.vertexes = {{-768, -4880}};
-    level.scale = 2.5f;
-    level.offsetX = 1180;
-    level.offsetY = 4880;
-    EXPECT_EQ(Squares()[0], "Rectangle 100 -3 106 3");
     // Scale 0 puts every map point at the origin.
     map.vertexes = {{100, 100}, {200, 100}, {150, 180}};
     level.scale = 0;

@@ -58,7 +58,7 @@ protected:
 
 // Player at (50, 50) facing +x, seg from (100, 40) to (100, 60): both ends
 // 50 deep, laterals 10 and -10, X = -102.4 and 102.4, T = 327.68.
-TEST_F(ProjectWallTest, WorkedExampleInOutlineReversedAndFilled) {
+TEST_F(ProjectWallTest, WorkedExampleInOutlineReversedAndFilledInTheSubsectorsPen) {
     EXPECT_EQ(Wall(100, 40, 100, 60), Outline(298, 73, 727, 502, 73, 727));
     EXPECT_EQ(Wall(100, 60, 100, 40), Outline(502, 73, 727, 298, 73, 727));  // reversed
 
@@ -70,10 +70,7 @@ TEST_F(ProjectWallTest, WorkedExampleInOutlineReversedAndFilled) {
     EXPECT_EQ(lines[0], WallPenLine(1));
     EXPECT_EQ(moves.front() + draws.front(), "MoveToEx 298 73LineTo 298 727");
     EXPECT_EQ(moves.back() + draws.back(), "MoveToEx 502 73LineTo 502 727");
-}
-
-TEST_F(ProjectWallTest, PenFollowsTheSubsectorCount) {
-    for (int count : {255, 256, 254}) {
+    for (int count : {255, 256, 254}) {  // the pen follows the subsector count
         drawCount = count;
         EXPECT_EQ(Wall(100, 40, 100, 60)[0], WallPenLine(count % 255)) << count;
     }

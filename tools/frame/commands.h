@@ -11,6 +11,7 @@ int RunBenchCommand(int argc, char** argv);
 int RunSoakCommand(int argc, char** argv);
 int RunNodesCommand(int argc, char** argv);
 int RunAnimateCommand(int argc, char** argv);
+int RunSweepCommand(int argc, char** argv);
 
 // Reads "--wad PATH" at argv[i], advancing i past it; true when it did.
 bool TakeWadOption(int argc, char** argv, int& i);

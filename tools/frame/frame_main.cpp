@@ -22,6 +22,7 @@ const Command kCommands[] = {
     {"nodes", RunNodesCommand, "report on each map's node tree and what is wrong in it"},
     {"bench", RunBenchCommand, "time the map loads and the paints of a fixed walk"},
     {"soak", RunSoakCommand, "press random keys for many ticks and print memory figures"},
+    {"sweep", RunSweepCommand, "time whole frames of every map from many places"},
 };
 
 void PrintUsage(FILE* out) {

@@ -1,6 +1,8 @@
 #include "tools/frame/option_values.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "tools/frame/commands.h"
@@ -17,6 +19,13 @@ bool ParseSize(const char* text, int& width, int& height) {
     char rest = '\0';
     if (sscanf(text, "%dx%d%c", &width, &height, &rest) != 2) return false;
     return width >= 1 && width <= kLargestSide && height >= 1 && height <= kLargestSide;
+}
+
+bool ParseWhole(const char* text, long long low, long long high, long long& value) {
+    char* end = nullptr;
+    errno = 0;
+    value = strtoll(text, &end, 10);
+    return end != text && *end == '\0' && errno == 0 && value >= low && value <= high;
 }
 
 bool ParseMap(const char* text, int& index) {

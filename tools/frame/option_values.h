@@ -9,6 +9,9 @@
 // A client size "WxH", each side 1 to 8192 pixels.
 bool ParseSize(const char* text, int& width, int& height);
 
+// A whole decimal number from low to high, nothing else in the text.
+bool ParseWhole(const char* text, long long low, long long high, long long& value);
+
 // A map name, E1M1 to E1M9, as its index 0 to 8.
 bool ParseMap(const char* text, int& index);
 

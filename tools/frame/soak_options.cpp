@@ -1,7 +1,5 @@
 #include "tools/frame/soak_options.h"
 
-#include <cerrno>
-#include <cstdlib>
 #include <cstring>
 
 #include "tools/frame/option_values.h"
@@ -22,18 +20,6 @@ const char kSoakHelp[] =
     "  --wad PATH   the WAD file (default DOOM1.WAD in the current folder)\n"
     "\n"
     "example: vellumtarn-frame soak --ticks 100000 --wad /usr/share/games/doom/freedoom1.wad\n";
-
-namespace {
-
-// A whole decimal number from low to high, nothing else in the text.
-bool ParseWhole(const char* text, long long low, long long high, long long& value) {
-    char* end = nullptr;
-    errno = 0;
-    value = strtoll(text, &end, 10);
-    return end != text && *end == '\0' && errno == 0 && value >= low && value <= high;
-}
-
-}  // namespace
 
 bool ParseSoakOptions(int argc, char** argv, SoakOptions& options, std::string& error) {
     const auto take = [&](const char* name, const char* value, std::string&) {

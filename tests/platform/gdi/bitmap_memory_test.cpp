@@ -21,56 +21,50 @@ HBITMAP NewBitmapOverAWhiteOne() {
     return CreateCompatibleBitmap(nullptr, kWidth, kHeight);
 }
 
-std::vector<uint32_t> ReadBack(HBITMAP bitmap) {
+// The pixels read in place (0), read back (1) or copied to the screen (2).
+std::vector<uint32_t> Read(HDC dc, HBITMAP bitmap, int reader) {
     std::vector<uint32_t> pixels(kPixels, 0x12345678u);
-    GetBitmapBits(bitmap, kPixels * 4, pixels.data());
+    int stride = 0;
+    if (reader == 0) {
+        const uint32_t* at = BitmapPixels(bitmap, nullptr, nullptr, &stride);
+        for (int i = 0; i < kPixels; ++i) pixels[i] = at[i / kWidth * stride + i % kWidth];
+    } else if (reader == 1) {
+        GetBitmapBits(bitmap, kPixels * 4, pixels.data());
+    } else {
+        HGDIOBJ previous = SelectObject(dc, bitmap);
+        HDC screen = CreateHostSurfaceDC(pixels.data(), kWidth, kHeight, kWidth);
+        StretchBlt(screen, 0, 0, kWidth, kHeight, dc, 0, 0, kWidth, kHeight, SRCCOPY);
+        DeleteDC(screen);
+        SelectObject(dc, previous);
+    }
     return pixels;
 }
 
 TEST(NewBitmap, IsBlackWhereNothingWasUploadedOrDrawn) {
-    std::vector<uint32_t> expected(kPixels, 0u);
-    HBITMAP bitmap = NewBitmapOverAWhiteOne();
-    int stride = 0;
-    const uint32_t* pixels = BitmapPixels(bitmap, nullptr, nullptr, &stride);
-    for (int y = 0; y < kHeight; ++y) {
-        for (int x = 0; x < kWidth; ++x) EXPECT_EQ(pixels[y * stride + x], 0u) << x << "," << y;
-    }
-    DeleteObject(bitmap);
-    bitmap = NewBitmapOverAWhiteOne();
-    EXPECT_EQ(ReadBack(bitmap), expected);
-    DeleteObject(bitmap);
-
-    bitmap = NewBitmapOverAWhiteOne();
-    const uint32_t first[2] = {0x010203u, 0x040506u};
-    EXPECT_EQ(SetBitmapBits(bitmap, sizeof first, first), LONG(sizeof first));
-    expected[0] = first[0], expected[1] = first[1];
-    EXPECT_EQ(ReadBack(bitmap), expected);
-    DeleteObject(bitmap);
-
-    bitmap = NewBitmapOverAWhiteOne();
     HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ previous = SelectObject(dc, bitmap), pen = SelectObject(dc, GetStockObject(WHITE_PEN));
-    MoveToEx(dc, 0, 0, nullptr);
-    LineTo(dc, 2, 0);
-    expected[0] = expected[1] = 0xFFFFFFu;
-    EXPECT_EQ(ReadBack(bitmap), expected);
-    SelectObject(dc, pen);
-    SelectObject(dc, previous);
-    DeleteObject(bitmap);
-
-    // A whole upload is what is copied.
-    bitmap = NewBitmapOverAWhiteOne();
-    std::vector<uint32_t> upload(kPixels), screen(kPixels, 0u);
-    for (int i = 0; i < kPixels; ++i) upload[i] = 0x010101u * uint32_t(i + 1);
-    SetBitmapBits(bitmap, kPixels * 4, upload.data());
-    previous = SelectObject(dc, bitmap);
-    HDC screenDc = CreateHostSurfaceDC(screen.data(), kWidth, kHeight, kWidth);
-    StretchBlt(screenDc, 0, 0, kWidth, kHeight, dc, 0, 0, kWidth, kHeight, SRCCOPY);
-    EXPECT_EQ(screen, upload);
-    DeleteDC(screenDc);
-    SelectObject(dc, previous);
+    const uint32_t two[2] = {0x010203u, 0x040506u};
+    // Nothing first, then two pixels uploaded, then two drawn in white.
+    for (int first = 0; first < 3; ++first) {
+        for (int reader = 0; reader < 3; ++reader) {
+            HBITMAP bitmap = NewBitmapOverAWhiteOne();
+            std::vector<uint32_t> expected(kPixels, 0u);
+            if (first == 1) {
+                SetBitmapBits(bitmap, sizeof two, two);
+                expected[0] = two[0], expected[1] = two[1];
+            } else if (first == 2) {
+                HGDIOBJ previous = SelectObject(dc, bitmap);
+                HGDIOBJ pen = SelectObject(dc, GetStockObject(WHITE_PEN));
+                MoveToEx(dc, 0, 0, nullptr);
+                LineTo(dc, 2, 0);
+                SelectObject(dc, pen);
+                SelectObject(dc, previous);
+                expected[0] = expected[1] = 0xFFFFFFu;
+            }
+            EXPECT_EQ(Read(dc, bitmap, reader), expected) << first << " then " << reader;
+            DeleteObject(bitmap);
+        }
+    }
     DeleteDC(dc);
-    DeleteObject(bitmap);
 }
 
 }  // namespace

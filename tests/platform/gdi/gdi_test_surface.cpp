@@ -31,11 +31,11 @@ uint32_t TestSurface::At(int x, int y) const {
     return BitmapPixels(bitmap, nullptr, nullptr, &stride)[size_t(y) * stride + x];
 }
 
-PixelSet TestSurface::ChangedIn(int left, int top, int windowWidth, int windowHeight) const {
+PixelSet TestSurface::Changed() const {
     PixelSet changed;
-    for (int y = 0; y < windowHeight; ++y) {
-        for (int x = 0; x < windowWidth; ++x) {
-            if (At(left + x, top + y) != fill) changed.insert({x, y});
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            if (At(x, y) != fill) changed.insert({x, y});
         }
     }
     return changed;
@@ -48,18 +48,6 @@ std::vector<uint32_t> TestSurface::Pixels(int left, int top, int windowWidth,
         pixels.push_back(At(left + i % windowWidth, top + i / windowWidth));
     }
     return pixels;
-}
-
-std::string TestSurface::Picture() const {
-    std::string picture;
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            const uint32_t pixel = At(x, y);
-            picture += pixel == fill ? '.' : pixel == kBlackPixel ? '#' : 'o';
-        }
-        picture += '\n';
-    }
-    return picture;
 }
 
 void TestSurface::Line(int x0, int y0, int x1, int y1) {

@@ -21,13 +21,10 @@ struct TestSurface {
     ~TestSurface();
 
     uint32_t At(int x, int y) const;
-    // The pixels that differ from the fill, all of them or those of the
-    // window at (left, top), relative to its corner.
-    PixelSet Changed() const { return ChangedIn(0, 0, width, height); }
-    PixelSet ChangedIn(int left, int top, int windowWidth, int windowHeight) const;
+    // The pixels that differ from the fill.
+    PixelSet Changed() const;
+    // The pixels of the window at (left, top), row by row.
     std::vector<uint32_t> Pixels(int left, int top, int windowWidth, int windowHeight) const;
-    // One character a pixel: '.' the fill, '#' black, 'o' anything else.
-    std::string Picture() const;
     void Line(int x0, int y0, int x1, int y1);
 
     HDC dc;

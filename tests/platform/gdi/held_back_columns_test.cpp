@@ -108,8 +108,8 @@ TEST(HeldBackColumns, ReachCopiesAndDieWithTheirBitmap) {
     TestSurface dest(8, 8);
     DrawColumns(source.dc, RGB(0, 0, 0), 1, 6);
     StretchBlt(dest.dc, 0, 0, 8, 8, source.dc, 0, 0, 8, 8, SRCCOPY);
-    EXPECT_EQ(dest.Picture(), source.Picture());
-    EXPECT_EQ(dest.ChangedIn(0, 0, 8, 8).size(), 6u * 8u);
+    EXPECT_EQ(dest.Pixels(0, 0, 8, 8), source.Pixels(0, 0, 8, 8));
+    EXPECT_EQ(dest.Changed().size(), 6u * 8u);
     {
         TestSurface doomed(8, 8);
         DrawColumns(doomed.dc, RGB(255, 255, 255), 1, 6);

@@ -54,14 +54,4 @@ TEST(Rectangle, CrossHatchIsAGridOverTheBackground) {
     }
 }
 
-TEST(Rectangle, HugeRectangleIsClippedToTheBitmap) {
-    TestSurface surface(10, 8, kGrey);
-    Rectangle(surface.dc, -1000000000, -1000000000, 1000000000, 1000000000);
-    EXPECT_EQ(surface.Changed().size(), 80u);
-    Rectangle(surface.dc, -1000000000, 3, 1000000000, 1000000000);
-    EXPECT_EQ(surface.At(0, 3), kBlackPixel);
-    EXPECT_EQ(surface.At(9, 3), kBlackPixel);
-    EXPECT_EQ(surface.At(5, 4), kWhitePixel);
-}
-
 }  // namespace

@@ -1,6 +1,7 @@
-#include "platform/window/virtual_keys.h"
-
+// The desktop host hands the viewer keys as virtual-key codes.
 #include <gtest/gtest.h>
+
+#include "platform/window/virtual_keys.h"
 
 namespace {
 
