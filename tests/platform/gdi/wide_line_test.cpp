@@ -91,19 +91,17 @@ void ExpectTheRule(int x0, int y0, int x1, int y1, int width) {
     EXPECT_EQ(surface.Changed(), expected);
 }
 
-// Every octant and both drawing directions, slopes whose band edges pass
-// through pixel centres, lines cut by each edge of the bitmap, ends far out
-// (at slopes where the reference's floating point still rounds exactly).
+// Both directions of: slopes whose band edges pass through pixel centres,
+// level and plumb lines, a point, lines cut by each edge, ends far out (at
+// slopes where the reference still rounds exactly). Random lines follow.
 TEST(WideLine, LightsThePixelsOfTheBandAndTips) {
     const int kBig = 2000000000;
     // clang-format off
     const int lines[][4] = {
-        {12, 10, 20, 13}, {12, 10, 15, 18}, {12, 10, 9, 18}, {12, 10, 4, 13}, {12, 10, 4, 7},
-        {12, 10, 9, 2}, {12, 10, 15, 2}, {12, 10, 20, 7}, {3, 4, 19, 12}, {3, 12, 19, 4},
-        {5, 3, 9, 19}, {4, 4, 16, 16}, {2, 2, 20, 14}, {2, 15, 14, 6}, {6, 10, 18, 10},
-        {12, 2, 12, 17}, {9, 9, 9, 9}, {-5, 3, 30, 15}, {4, -6, 15, 26}, {-kBig, 7, kBig, 7},
-        {-kBig, 9 - kBig / 2, kBig, 9 + kBig / 2}, {12 - kBig / 4, -kBig, 12 + kBig / 4, kBig},
-        {5, -kBig, 5, kBig}, {1, 1, 40, 1}};
+        {3, 4, 19, 12}, {3, 12, 19, 4}, {5, 3, 9, 19}, {4, 4, 16, 16}, {2, 2, 20, 14},
+        {2, 15, 14, 6}, {6, 10, 18, 10}, {12, 2, 12, 17}, {9, 9, 9, 9}, {-5, 3, 30, 15},
+        {4, -6, 15, 26}, {-kBig, 7, kBig, 7}, {-kBig, 9 - kBig / 2, kBig, 9 + kBig / 2},
+        {12 - kBig / 4, -kBig, 12 + kBig / 4, kBig}, {5, -kBig, 5, kBig}, {1, 1, 40, 1}};
     // clang-format on
     for (int width : {2, 3}) {
         for (const auto& l : lines) {
