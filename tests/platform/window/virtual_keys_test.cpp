@@ -1,7 +1,7 @@
 // The desktop host hands the viewer keys as virtual-key codes.
-#include <gtest/gtest.h>
-
 #include "platform/window/virtual_keys.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 
