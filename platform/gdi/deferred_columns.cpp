@@ -196,11 +196,11 @@ void DeferColumnFill(Bitmap* bitmap, const PixelRect& rect, uint32_t pixel) {
 }
 
 bool HoldsColumns(const Bitmap* bitmap) {
-    return pending.owner != nullptr && pending.owner == bitmap;
+    return bitmap != nullptr && pending.owner == bitmap;
 }
 
 const StampPlane* NextStamp(const Bitmap* bitmap, const PixelRect& area) {
-    if (pending.owner == nullptr || pending.owner != bitmap) return nullptr;
+    if (!HoldsColumns(bitmap)) return nullptr;
     const PixelRect visible = Intersect(area, Bounds(bitmap->surface));
     if (visible.Empty()) return nullptr;
     const uint64_t bands = Bands(visible.top, visible.bottom);
@@ -220,7 +220,7 @@ const StampPlane* NextStamp(const Bitmap* bitmap, const PixelRect& area) {
 }
 
 void SettleAllColumns(const Bitmap* bitmap) {
-    if (pending.owner == nullptr || pending.owner != bitmap) return;
+    if (!HoldsColumns(bitmap)) return;
     pending.pieces.clear();
     pending.nextPiece.clear();
     pending.endPiece.clear();
@@ -237,7 +237,7 @@ void SettleAllColumns(const Bitmap* bitmap) {
 }
 
 void DropColumns(const Bitmap* bitmap) {
-    if (pending.owner == nullptr || pending.owner != bitmap) return;
+    if (!HoldsColumns(bitmap)) return;
     for (int32_t x = pending.left; x < pending.right; ++x) pending.spans[size_t(x)].clear();
     Forget();
 }

@@ -1,4 +1,4 @@
-// Fills of narrow columns held back and painted later, front to back. The
+// Fills of narrow columns held back and painted later, each pixel once. The
 // filled walls of a frame are columns two pixels wide drawn over each other
 // up to seventeen times; painting each pixel only for the last column that
 // covers it makes the cost that of what stays visible. Every pixel ends up
