@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/gdi/exact_division.h"
+#include "platform/gdi/span_fill.h"
 
 namespace gdi {
 
@@ -22,16 +23,27 @@ struct EdgeWalk {
 // n = (y - upper.y) * run. Its ceiling is upper.x + q, q = ceil(n / rise),
 // leaving remainder = q * rise - n in [0, rise). A row further down n grows
 // by run = stepX * rise + stepRemainder, so q grows by stepX, and by one
-// more when the remainder cannot pay stepRemainder. Only the first row needs
-// 128 bits: an edge is walked over its own rows alone, where x lies between
-// its ends.
+// more when the remainder cannot pay stepRemainder. Only the first row can
+// need 128 bits: an edge is walked over its own rows alone, where x lies
+// between its ends. When both factors of n fit in 32 bits, |n| < 2^62 and
+// q * rise < n + rise stay inside 64 bits, so the common case divides there.
+template <class Int>
+EdgeWalk StartEdgeIn(const PixelPoint& upper, int64_t rise, int64_t run, int64_t y) {
+    const Int n = Int(y - upper.y) * run;
+    const Int q = CeilDiv<Int>(n, rise);
+    const int64_t stepX = FloorDiv(run, rise);
+    return {upper.x + int64_t(q), int64_t(q * rise - n), rise, stepX, run - stepX * rise};
+}
+
+bool FitsInt32(int64_t value) {
+    return value == int32_t(value);
+}
+
 EdgeWalk StartEdge(const PixelPoint& upper, const PixelPoint& lower, int64_t y) {
     const int64_t rise = lower.y - upper.y;
     const int64_t run = lower.x - upper.x;
-    const Wide n = Wide(y - upper.y) * run;
-    const Wide q = CeilDiv<Wide>(n, rise);
-    const int64_t stepX = FloorDiv(run, rise);
-    return {upper.x + int64_t(q), int64_t(q * rise - n), rise, stepX, run - stepX * rise};
+    if (FitsInt32(y - upper.y) && FitsInt32(run)) return StartEdgeIn<int64_t>(upper, rise, run, y);
+    return StartEdgeIn<Wide>(upper, rise, run, y);
 }
 
 void StepEdge(EdgeWalk& edge) {
@@ -69,6 +81,22 @@ struct Side {
     }
 };
 
+// Rows y <= row < end between the two edges' walks, which move on with them.
+void FillBetween(const PixelSurface& surface, int64_t y, int64_t end, EdgeWalk& left,
+                 EdgeWalk& right, uint32_t pixel) {
+    EdgeWalk from = left;
+    EdgeWalk to = right;
+    for (uint32_t* row = surface.Row(int(y)); y < end; ++y, row += surface.stride) {
+        const int64_t first = std::max<int64_t>(from.x, 0);
+        const int64_t past = std::min<int64_t>(to.x, surface.width);
+        if (first < past) FillSpan(row + first, past - first, pixel);
+        StepEdge(from);
+        StepEdge(to);
+    }
+    left = from;
+    right = to;
+}
+
 }  // namespace
 
 // A convex polygon's sides run from its top corner to its bottom one, one
@@ -80,16 +108,22 @@ void FillConvexQuad(const PixelSurface& surface, const PixelPoint (&corners)[4],
     Wide area = 0;
     int64_t top = corners[0].y;
     int64_t bottom = corners[0].y;
+    int64_t leftmost = corners[0].x;
+    int64_t rightmost = corners[0].x;
     for (int k = 0; k < 4; ++k) {
         const PixelPoint& a = corners[k];
         const PixelPoint& b = corners[(k + 1) % 4];
         area += Wide(a.x) * b.y - Wide(b.x) * a.y;
         top = std::min(top, a.y);
         bottom = std::max(bottom, a.y);
+        leftmost = std::min(leftmost, a.x);
+        rightmost = std::max(rightmost, a.x);
     }
     const int64_t first = std::max<int64_t>(top, 0);
     const int64_t last = std::min<int64_t>(bottom, surface.height);
-    if (area == 0 || first >= last) return;
+    // Every crossing lies between the corners' x, so a polygon wholly left
+    // or right of the surface lights none of its pixels.
+    if (area == 0 || first >= last || rightmost <= 0 || leftmost >= surface.width) return;
 
     Side left;
     Side right;
@@ -100,16 +134,18 @@ void FillConvexQuad(const PixelSurface& surface, const PixelPoint (&corners)[4],
         const bool down = b.y > a.y;
         (down == (area > 0) ? right : left).Add(down ? a : b, down ? b : a);
     }
+    // Between two corners' rows both sides keep their edges, so the rows
+    // there run without asking which edge crosses them.
     left.Reach(first);
     right.Reach(first);
-    for (int64_t y = first; y < last; ++y) {
+    for (int64_t y = first;;) {
+        const int64_t end =
+            std::min({last, left.lower[left.current].y, right.lower[right.current].y});
+        FillBetween(surface, y, end, left.walk, right.walk, pixel);
+        y = end;
+        if (y == last) return;
         if (y == left.lower[left.current].y) left.Reach(y);
         if (y == right.lower[right.current].y) right.Reach(y);
-        const int64_t from = std::max<int64_t>(left.walk.x, 0);
-        const int64_t to = std::min<int64_t>(right.walk.x, surface.width);
-        if (from < to) std::fill_n(surface.Row(int(y)) + from, to - from, pixel);
-        StepEdge(left.walk);
-        StepEdge(right.walk);
     }
 }
 

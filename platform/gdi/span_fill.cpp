@@ -14,10 +14,12 @@ void FillNarrowRows(uint32_t* row, int64_t rows, ptrdiff_t stride, uint32_t pixe
     }
 }
 
+}  // namespace
+
 // Sixteen pixels a step: the frame's clearing fills two million pixels, and
 // a library fill, four pixels a step, spent 0.18 ms on it where this spends
 // 0.11 ms.
-void FillRow(uint32_t* row, int64_t count, uint32_t pixel) {
+void FillSpan(uint32_t* row, int64_t count, uint32_t pixel) {
     using FourPixels = uint32_t __attribute__((vector_size(4 * sizeof(uint32_t))));
     const FourPixels four = FourPixels{} + pixel;
     int64_t x = 0;
@@ -29,8 +31,6 @@ void FillRow(uint32_t* row, int64_t count, uint32_t pixel) {
     }
     for (; x < count; ++x) row[x] = pixel;
 }
-
-}  // namespace
 
 // Filled walls are columns of vertical lines two pixels wide and up to the
 // surface's height, so most fills have very few pixels a row: those get
@@ -61,7 +61,7 @@ void FillSolid(const PixelSurface& surface, const PixelRect& rect, uint32_t pixe
             break;
     }
     uint32_t* row = surface.Row(int(visible.top)) + visible.left;
-    for (int64_t y = 0; y < rows; ++y, row += surface.stride) FillRow(row, count, pixel);
+    for (int64_t y = 0; y < rows; ++y, row += surface.stride) FillSpan(row, count, pixel);
 }
 
 void FillOutlinedBox(const PixelSurface& surface, const PixelRect& box, uint32_t frame,
@@ -75,10 +75,10 @@ void FillOutlinedBox(const PixelSurface& surface, const PixelRect& box, uint32_t
     for (int64_t y = visible.top; y < visible.bottom; ++y) {
         uint32_t* row = surface.Row(int(y));
         if (y == box.top || y == box.bottom - 1) {
-            FillRow(row + visible.left, visible.right - visible.left, frame);
+            FillSpan(row + visible.left, visible.right - visible.left, frame);
             continue;
         }
-        if (insideLeft < insideRight) FillRow(row + insideLeft, insideRight - insideLeft, inside);
+        if (insideLeft < insideRight) FillSpan(row + insideLeft, insideRight - insideLeft, inside);
         if (leftEdgeShows) row[box.left] = frame;
         if (rightEdgeShows) row[box.right - 1] = frame;
     }

@@ -8,6 +8,9 @@
 
 namespace gdi {
 
+// `count` pixels from `row` on.
+void FillSpan(uint32_t* row, int64_t count, uint32_t pixel);
+
 void FillSolid(const PixelSurface& surface, const PixelRect& rect, uint32_t pixel);
 
 // pattern[y & 7] holds one bit per column, bit 7 for x & 7 == 0: a set bit
