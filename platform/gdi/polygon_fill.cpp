@@ -46,13 +46,15 @@ EdgeWalk StartEdge(const PixelPoint& upper, const PixelPoint& lower, int64_t y) 
     return StartEdgeIn<Wide>(upper, rise, run, y);
 }
 
+// Without a branch: whether the remainder pays is as good as random from
+// row to row, and a missed guess costs more than the arithmetic. borrow is
+// all ones when it does not pay (the sign of a 64-bit value), zero when it
+// does.
 void StepEdge(EdgeWalk& edge) {
-    edge.x += edge.stepX;
     edge.remainder -= edge.stepRemainder;
-    if (edge.remainder < 0) {
-        edge.remainder += edge.rise;
-        ++edge.x;
-    }
+    const int64_t borrow = edge.remainder >> 63;
+    edge.remainder += edge.rise & borrow;
+    edge.x += edge.stepX - borrow;
 }
 
 // The edges of one side of the polygon, top to bottom, and the walk of the
