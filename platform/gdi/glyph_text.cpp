@@ -4,32 +4,37 @@
 #include <cstring>
 
 #include "platform/gdi/font_glyphs.h"
+#include "platform/gdi/span_fill.h"
 
 namespace gdi {
 
 namespace {
 
-// Four pixels of a cell row as one vector, so that the bit tests and the
-// choice of colour compile to a few vector operations (a comparison with
-// zero, and, or) rather than a branch or a select per pixel.
-using FourPixels = uint32_t __attribute__((vector_size(4 * sizeof(uint32_t))));
+// The eight pixels of every possible cell row in one pair of colours. A
+// frame writes thousands of labels in the same colours, so a row of a cell
+// becomes one copy from this table, rebuilt only when the colours change.
+struct CellRows {
+    uint32_t foreground = 0;
+    uint32_t background = 0;
+    bool built = false;
+    uint32_t pixels[256][kGlyphWidth];
+};
 
-constexpr FourPixels kLeftBits = {0x80, 0x40, 0x20, 0x10};
-constexpr FourPixels kRightBits = {0x08, 0x04, 0x02, 0x01};
+CellRows cellRows;
 
-FourPixels Choose(FourPixels bits, FourPixels columnBits, FourPixels foreground,
-                  FourPixels background) {
-    const FourPixels blank = (bits & columnBits) == 0;  // all ones where the bit is clear
-    return (blank & background) | (~blank & foreground);
-}
-
-void DrawWholeCellRow(uint32_t* out, uint8_t bits, uint32_t foreground, uint32_t background) {
-    const FourPixels spread = FourPixels{} + bits;
-    const FourPixels ink = FourPixels{} + foreground;
-    const FourPixels paper = FourPixels{} + background;
-    const FourPixels halves[2] = {Choose(spread, kLeftBits, ink, paper),
-                                  Choose(spread, kRightBits, ink, paper)};
-    memcpy(out, halves, sizeof halves);
+const CellRows& CellRowsIn(uint32_t foreground, uint32_t background) {
+    if (cellRows.built && cellRows.foreground == foreground && cellRows.background == background) {
+        return cellRows;
+    }
+    for (int bits = 0; bits < 256; ++bits) {
+        for (int x = 0; x < kGlyphWidth; ++x) {
+            cellRows.pixels[bits][x] = (bits & (0x80 >> x)) ? foreground : background;
+        }
+    }
+    cellRows.foreground = foreground;
+    cellRows.background = background;
+    cellRows.built = true;
+    return cellRows;
 }
 
 }  // namespace
@@ -40,6 +45,14 @@ void DrawTextCells(const PixelSurface& surface, const PixelRect& clip, int64_t l
     const PixelRect cells{left, top, left + length * kGlyphWidth, top + kGlyphHeight};
     const PixelRect visible = Intersect(Intersect(cells, clip), Bounds(surface));
     if (visible.Empty()) return;
+    // In one colour the glyphs do not show: the cells are a solid block.
+    // The stamps of a label drawn over held-back fills are such a colour,
+    // a new one each time, which no table would outlive.
+    if (foreground == background) {
+        FillSolid(surface, visible, foreground);
+        return;
+    }
+    const CellRows& rows = CellRowsIn(foreground, background);
     const int64_t firstCell = (visible.left - left) / kGlyphWidth;
     const int64_t endCell = (visible.right - left + kGlyphWidth - 1) / kGlyphWidth;
     for (int64_t cell = firstCell; cell < endCell; ++cell) {
@@ -47,16 +60,18 @@ void DrawTextCells(const PixelSurface& surface, const PixelRect& clip, int64_t l
         const int64_t cellLeft = left + cell * kGlyphWidth;
         const int64_t from = std::max(cellLeft, visible.left);
         const int64_t to = std::min(cellLeft + kGlyphWidth, visible.right);
-        for (int64_t y = visible.top; y < visible.bottom; ++y) {
-            uint32_t* row = surface.Row(int(y));
-            const uint8_t bits = glyph[y - top];
-            if (to - from == kGlyphWidth) {
-                DrawWholeCellRow(row + cellLeft, bits, foreground, background);
-                continue;
+        const uint8_t* bits = glyph + (visible.top - top);
+        const uint8_t* const endBits = glyph + (visible.bottom - top);
+        uint32_t* out = surface.Row(int(visible.top)) + from;
+        if (to - from == kGlyphWidth) {
+            for (; bits != endBits; ++bits, out += surface.stride) {
+                memcpy(out, rows.pixels[*bits], sizeof rows.pixels[0]);
             }
-            for (int64_t x = from; x < to; ++x) {
-                row[x] = (bits & (0x80 >> (x - cellLeft))) ? foreground : background;
-            }
+            continue;
+        }
+        for (; bits != endBits; ++bits, out += surface.stride) {
+            std::copy(rows.pixels[*bits] + (from - cellLeft), rows.pixels[*bits] + (to - cellLeft),
+                      out);
         }
     }
 }
