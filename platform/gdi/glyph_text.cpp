@@ -13,17 +13,18 @@ namespace {
 // The eight pixels of every possible cell row in one pair of colours. A
 // frame writes thousands of labels in the same colours, so a row of a cell
 // becomes one copy from this table, rebuilt only when the colours change.
+// It starts in one colour, which text never looks up, so the first lookup
+// builds it.
 struct CellRows {
     uint32_t foreground = 0;
     uint32_t background = 0;
-    bool built = false;
     uint32_t pixels[256][kGlyphWidth];
 };
 
 CellRows cellRows;
 
 const CellRows& CellRowsIn(uint32_t foreground, uint32_t background) {
-    if (cellRows.built && cellRows.foreground == foreground && cellRows.background == background) {
+    if (cellRows.foreground == foreground && cellRows.background == background) {
         return cellRows;
     }
     for (int bits = 0; bits < 256; ++bits) {
@@ -33,7 +34,6 @@ const CellRows& CellRowsIn(uint32_t foreground, uint32_t background) {
     }
     cellRows.foreground = foreground;
     cellRows.background = background;
-    cellRows.built = true;
     return cellRows;
 }
 

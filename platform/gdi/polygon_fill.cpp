@@ -90,14 +90,7 @@ void FillBetween(const PixelSurface& surface, int64_t y, int64_t end, EdgeWalk& 
     EdgeWalk to = right;
     for (uint32_t* row = surface.Row(int(y)); y < end; ++y, row += surface.stride) {
         const int64_t first = std::max<int64_t>(from.x, 0);
-        const int64_t past = std::min<int64_t>(to.x, surface.width);
-        // A steep band's rows are a few pixels each, too few for a call.
-        const int64_t count = past - first;
-        if (count > 4) {
-            FillSpan(row + first, count, pixel);
-        } else {
-            for (int64_t x = first; x < past; ++x) row[x] = pixel;
-        }
+        FillSpan(row + first, std::min<int64_t>(to.x, surface.width) - first, pixel);
         StepEdge(from);
         StepEdge(to);
     }

@@ -7,11 +7,21 @@ namespace gdi {
 
 namespace {
 
+// Four rows a step: a row is one or two stores, fewer than the loop's own
+// instructions, and the frame's wall edges and columns are millions of rows.
 template <int kCount>
 void FillNarrowRows(uint32_t* row, int64_t rows, ptrdiff_t stride, uint32_t pixel) {
-    for (int64_t y = 0; y < rows; ++y, row += stride) {
-        for (int x = 0; x < kCount; ++x) row[x] = pixel;
+    auto fillRow = [pixel](uint32_t* at) {
+        for (int x = 0; x < kCount; ++x) at[x] = pixel;
+    };
+    int64_t y = 0;
+    for (; y + 4 <= rows; y += 4, row += 4 * stride) {
+        fillRow(row);
+        fillRow(row + stride);
+        fillRow(row + 2 * stride);
+        fillRow(row + 3 * stride);
     }
+    for (; y < rows; ++y, row += stride) fillRow(row);
 }
 
 }  // namespace
@@ -19,7 +29,7 @@ void FillNarrowRows(uint32_t* row, int64_t rows, ptrdiff_t stride, uint32_t pixe
 // Sixteen pixels a step: the frame's clearing fills two million pixels, and
 // a library fill, four pixels a step, spent 0.18 ms on it where this spends
 // 0.11 ms.
-void FillSpan(uint32_t* row, int64_t count, uint32_t pixel) {
+void FillLongSpan(uint32_t* row, int64_t count, uint32_t pixel) {
     using FourPixels = uint32_t __attribute__((vector_size(4 * sizeof(uint32_t))));
     const FourPixels four = FourPixels{} + pixel;
     int64_t x = 0;

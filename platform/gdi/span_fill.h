@@ -8,8 +8,19 @@
 
 namespace gdi {
 
-// `count` pixels from `row` on.
-void FillSpan(uint32_t* row, int64_t count, uint32_t pixel);
+// `count` pixels from `row` on, sixteen a step.
+void FillLongSpan(uint32_t* row, int64_t count, uint32_t pixel);
+
+// `count` pixels from `row` on; none when count <= 0. Most spans of a frame
+// are a few pixels, the rows of steep bands and of the vertices' squares,
+// for which a call costs more than the pixels.
+inline void FillSpan(uint32_t* row, int64_t count, uint32_t pixel) {
+    if (count > 8) {
+        FillLongSpan(row, count, pixel);
+        return;
+    }
+    for (int64_t x = 0; x < count; ++x) row[x] = pixel;
+}
 
 void FillSolid(const PixelSurface& surface, const PixelRect& rect, uint32_t pixel);
 
