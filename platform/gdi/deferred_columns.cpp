@@ -4,6 +4,8 @@
 #include <climits>
 #include <vector>
 
+#include "platform/gdi/span_fill.h"
+
 namespace gdi {
 
 namespace {
@@ -155,13 +157,41 @@ void PaintPiece(const PixelSurface& surface, int32_t x, const ColumnSpan& piece,
     }
 }
 
+// Most of a band is columns that one piece covers from the band's top to its
+// bottom and that no call drew into since: a wall's body. Side by side in
+// one colour they make a rectangle, filled row by row, which writes whole
+// cache lines where a column at a time wrote one pixel of each.
 void PaintTiles(const PixelSurface& surface) {
     for (int32_t tileTop = pending.rows.top / kTile * kTile; tileTop < pending.rows.bottom;
          tileTop += kTile) {
         const int32_t tileBottom = std::min(tileTop + kTile, pending.rows.bottom);
+        const uint32_t* newest =
+            pending.newestInTile.data() + tileTop / kTile * pending.tilesAcross;
+        bool inRun = false;
+        int32_t runLeft = 0;
+        uint32_t runPixel = 0;
+        auto endRun = [&](int32_t x) {
+            if (inRun) FillSolid(surface, {runLeft, tileTop, x, tileBottom}, runPixel);
+            inRun = false;
+        };
         for (int32_t x = pending.left; x < pending.right; ++x) {
             size_t& next = pending.nextPiece[size_t(x - pending.left)];
             const size_t end = pending.endPiece[size_t(x - pending.left)];
+            if (next < end) {
+                const ColumnSpan& piece = pending.pieces[next];
+                if (piece.top <= tileTop && piece.bottom >= tileBottom &&
+                    piece.stamp > newest[x / kTile]) {
+                    if (!inRun || piece.pixel != runPixel) {
+                        endRun(x);
+                        inRun = true;
+                        runLeft = x;
+                        runPixel = piece.pixel;
+                    }
+                    if (piece.bottom == tileBottom) ++next;
+                    continue;
+                }
+            }
+            endRun(x);
             for (; next < end && pending.pieces[next].top < tileBottom; ++next) {
                 const ColumnSpan& piece = pending.pieces[next];
                 PaintPiece(surface, x, piece, std::max(piece.top, tileTop),
@@ -169,6 +199,7 @@ void PaintTiles(const PixelSurface& surface) {
                 if (piece.bottom > tileBottom) break;
             }
         }
+        endRun(pending.right);
     }
 }
 
