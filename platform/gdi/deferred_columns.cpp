@@ -49,6 +49,8 @@ struct PendingColumns {
     std::vector<ColumnSpan> pieces;
     std::vector<size_t> nextPiece;
     std::vector<size_t> endPiece;
+    // The pieces of a band's run of columns that must ask the plane.
+    std::vector<ColumnSpan> checked;
 };
 
 PendingColumns pending;
@@ -157,41 +159,69 @@ void PaintPiece(const PixelSurface& surface, int32_t x, const ColumnSpan& piece,
     }
 }
 
+// Columns checkedLeft.. of rows top..bottom, each with its piece's pixel
+// and stamp in `checked`: a row at a time, each pixel still asks the plane.
+void PaintCheckedRows(const PixelSurface& surface, int32_t checkedLeft, int32_t top,
+                      int32_t bottom) {
+    const std::vector<ColumnSpan>& checked = pending.checked;
+    for (int32_t y = top; y < bottom; ++y) {
+        uint32_t* row = surface.Row(y) + checkedLeft;
+        const uint32_t* stamps = pending.plane.surface.Row(y) + checkedLeft;
+        for (size_t i = 0; i < checked.size(); ++i) {
+            if (stamps[i] < checked[i].stamp) row[i] = checked[i].pixel;
+        }
+    }
+    pending.checked.clear();
+}
+
 // Most of a band is columns that one piece covers from the band's top to its
-// bottom and that no call drew into since: a wall's body. Side by side in
-// one colour they make a rectangle, filled row by row, which writes whole
-// cache lines where a column at a time wrote one pixel of each.
+// bottom: the walls' bodies. Where no call drew into the tile since the
+// piece, side by side in one colour, they make a rectangle filled row by
+// row; where one did, they still go a row at a time. Rows write whole cache
+// lines where a column at a time wrote one pixel of each.
 void PaintTiles(const PixelSurface& surface) {
     for (int32_t tileTop = pending.rows.top / kTile * kTile; tileTop < pending.rows.bottom;
          tileTop += kTile) {
         const int32_t tileBottom = std::min(tileTop + kTile, pending.rows.bottom);
         const uint32_t* newest =
             pending.newestInTile.data() + tileTop / kTile * pending.tilesAcross;
-        bool inRun = false;
-        int32_t runLeft = 0;
-        uint32_t runPixel = 0;
-        auto endRun = [&](int32_t x) {
-            if (inRun) FillSolid(surface, {runLeft, tileTop, x, tileBottom}, runPixel);
-            inRun = false;
+        bool inSolid = false;
+        int32_t solidLeft = 0;
+        uint32_t solidPixel = 0;
+        int32_t checkedLeft = 0;
+        auto endSolid = [&](int32_t x) {
+            if (inSolid) FillSolid(surface, {solidLeft, tileTop, x, tileBottom}, solidPixel);
+            inSolid = false;
+        };
+        auto endChecked = [&] {
+            if (!pending.checked.empty()) {
+                PaintCheckedRows(surface, checkedLeft, tileTop, tileBottom);
+            }
         };
         for (int32_t x = pending.left; x < pending.right; ++x) {
             size_t& next = pending.nextPiece[size_t(x - pending.left)];
             const size_t end = pending.endPiece[size_t(x - pending.left)];
-            if (next < end) {
+            if (next < end && pending.pieces[next].top <= tileTop &&
+                pending.pieces[next].bottom >= tileBottom) {
                 const ColumnSpan& piece = pending.pieces[next];
-                if (piece.top <= tileTop && piece.bottom >= tileBottom &&
-                    piece.stamp > newest[x / kTile]) {
-                    if (!inRun || piece.pixel != runPixel) {
-                        endRun(x);
-                        inRun = true;
-                        runLeft = x;
-                        runPixel = piece.pixel;
+                if (piece.stamp > newest[x / kTile]) {
+                    endChecked();
+                    if (!inSolid || piece.pixel != solidPixel) {
+                        endSolid(x);
+                        inSolid = true;
+                        solidLeft = x;
+                        solidPixel = piece.pixel;
                     }
-                    if (piece.bottom == tileBottom) ++next;
-                    continue;
+                } else {
+                    endSolid(x);
+                    if (pending.checked.empty()) checkedLeft = x;
+                    pending.checked.push_back(piece);
                 }
+                if (piece.bottom == tileBottom) ++next;
+                continue;
             }
-            endRun(x);
+            endSolid(x);
+            endChecked();
             for (; next < end && pending.pieces[next].top < tileBottom; ++next) {
                 const ColumnSpan& piece = pending.pieces[next];
                 PaintPiece(surface, x, piece, std::max(piece.top, tileTop),
@@ -199,7 +229,8 @@ void PaintTiles(const PixelSurface& surface) {
                 if (piece.bottom > tileBottom) break;
             }
         }
-        endRun(pending.right);
+        endSolid(pending.right);
+        endChecked();
     }
 }
 
