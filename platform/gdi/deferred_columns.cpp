@@ -144,12 +144,12 @@ void ResolveColumn(std::vector<ColumnSpan>& spans) {
 }
 
 // A pixel a call drew at once after the piece's span keeps that call's
-// colour. Rows top..bottom lie in one band of tiles.
-void PaintPiece(const PixelSurface& surface, int32_t x, const ColumnSpan& piece, int32_t top,
-                int32_t bottom) {
+// colour; a piece newer than everything drawn into its tile (`fresh`) has
+// no such pixel. Rows top..bottom lie in one band of tiles.
+void PaintPiece(const PixelSurface& surface, int32_t x, const ColumnSpan& piece, bool fresh,
+                int32_t top, int32_t bottom) {
     uint32_t* at = surface.Row(top) + x;
-    const int64_t tile = top / kTile * pending.tilesAcross + x / kTile;
-    if (piece.stamp > pending.newestInTile[size_t(tile)]) {
+    if (fresh) {
         for (int32_t y = top; y < bottom; ++y, at += surface.stride) *at = piece.pixel;
         return;
     }
@@ -159,45 +159,68 @@ void PaintPiece(const PixelSurface& surface, int32_t x, const ColumnSpan& piece,
     }
 }
 
-// Columns checkedLeft.. of rows top..bottom, each with its piece's pixel
-// and stamp in `checked`: a row at a time, each pixel still asks the plane.
-void PaintCheckedRows(const PixelSurface& surface, int32_t checkedLeft, int32_t top,
-                      int32_t bottom) {
-    const std::vector<ColumnSpan>& checked = pending.checked;
-    for (int32_t y = top; y < bottom; ++y) {
-        uint32_t* row = surface.Row(y) + checkedLeft;
-        const uint32_t* stamps = pending.plane.surface.Row(y) + checkedLeft;
-        for (size_t i = 0; i < checked.size(); ++i) {
-            if (stamps[i] < checked[i].stamp) row[i] = checked[i].pixel;
-        }
-    }
-    pending.checked.clear();
-}
+// The runs of columns that one piece covers through a whole band, left to
+// right along it: fresh ones side by side in one colour make a rectangle,
+// filled row by row; the others go a row at a time, each pixel still asking
+// the plane. Any other column ends both runs. Rows write whole cache lines
+// where a column at a time wrote one pixel of each.
+struct BandRuns {
+    const PixelSurface& surface;
+    int32_t top;
+    int32_t bottom;
+    bool inSolid = false;
+    int32_t solidLeft = 0;
+    uint32_t solidPixel = 0;
+    int32_t checkedLeft = 0;  // the column of pending.checked's first piece
 
-// Most of a band is columns that one piece covers from the band's top to its
-// bottom: the walls' bodies. Where no call drew into the tile since the
-// piece, side by side in one colour, they make a rectangle filled row by
-// row; where one did, they still go a row at a time. Rows write whole cache
-// lines where a column at a time wrote one pixel of each.
+    void AddFresh(int32_t x, const ColumnSpan& piece) {
+        EndChecked();
+        if (inSolid && piece.pixel == solidPixel) return;
+        EndSolid(x);
+        inSolid = true;
+        solidLeft = x;
+        solidPixel = piece.pixel;
+    }
+
+    void AddChecked(int32_t x, const ColumnSpan& piece) {
+        EndSolid(x);
+        if (pending.checked.empty()) checkedLeft = x;
+        pending.checked.push_back(piece);
+    }
+
+    void End(int32_t x) {
+        EndSolid(x);
+        EndChecked();
+    }
+
+    void EndSolid(int32_t x) {
+        if (inSolid) FillSolid(surface, {solidLeft, top, x, bottom}, solidPixel);
+        inSolid = false;
+    }
+
+    void EndChecked() {
+        const std::vector<ColumnSpan>& checked = pending.checked;
+        for (int32_t y = top; !checked.empty() && y < bottom; ++y) {
+            uint32_t* row = surface.Row(y) + checkedLeft;
+            const uint32_t* stamps = pending.plane.surface.Row(y) + checkedLeft;
+            for (size_t i = 0; i < checked.size(); ++i) {
+                if (stamps[i] < checked[i].stamp) row[i] = checked[i].pixel;
+            }
+        }
+        pending.checked.clear();
+    }
+};
+
+// Settling goes down the bands; most of a band is walls' bodies, columns
+// that one piece covers from the band's top to its bottom, and the rest,
+// the pieces' ends, paint a column at a time.
 void PaintTiles(const PixelSurface& surface) {
     for (int32_t tileTop = pending.rows.top / kTile * kTile; tileTop < pending.rows.bottom;
          tileTop += kTile) {
         const int32_t tileBottom = std::min(tileTop + kTile, pending.rows.bottom);
         const uint32_t* newest =
             pending.newestInTile.data() + tileTop / kTile * pending.tilesAcross;
-        bool inSolid = false;
-        int32_t solidLeft = 0;
-        uint32_t solidPixel = 0;
-        int32_t checkedLeft = 0;
-        auto endSolid = [&](int32_t x) {
-            if (inSolid) FillSolid(surface, {solidLeft, tileTop, x, tileBottom}, solidPixel);
-            inSolid = false;
-        };
-        auto endChecked = [&] {
-            if (!pending.checked.empty()) {
-                PaintCheckedRows(surface, checkedLeft, tileTop, tileBottom);
-            }
-        };
+        BandRuns runs{surface, tileTop, tileBottom};
         for (int32_t x = pending.left; x < pending.right; ++x) {
             size_t& next = pending.nextPiece[size_t(x - pending.left)];
             const size_t end = pending.endPiece[size_t(x - pending.left)];
@@ -205,32 +228,25 @@ void PaintTiles(const PixelSurface& surface) {
                 pending.pieces[next].bottom >= tileBottom) {
                 const ColumnSpan& piece = pending.pieces[next];
                 if (piece.stamp > newest[x / kTile]) {
-                    endChecked();
-                    if (!inSolid || piece.pixel != solidPixel) {
-                        endSolid(x);
-                        inSolid = true;
-                        solidLeft = x;
-                        solidPixel = piece.pixel;
-                    }
+                    runs.AddFresh(x, piece);
                 } else {
-                    endSolid(x);
-                    if (pending.checked.empty()) checkedLeft = x;
-                    pending.checked.push_back(piece);
+                    runs.AddChecked(x, piece);
                 }
+                // Only for speed: a piece left as next when it ends here
+                // would make the next band paint it over no rows, breaking
+                // that band's run.
                 if (piece.bottom == tileBottom) ++next;
                 continue;
             }
-            endSolid(x);
-            endChecked();
+            runs.End(x);
             for (; next < end && pending.pieces[next].top < tileBottom; ++next) {
                 const ColumnSpan& piece = pending.pieces[next];
-                PaintPiece(surface, x, piece, std::max(piece.top, tileTop),
-                           std::min(piece.bottom, tileBottom));
+                PaintPiece(surface, x, piece, piece.stamp > newest[x / kTile],
+                           std::max(piece.top, tileTop), std::min(piece.bottom, tileBottom));
                 if (piece.bottom > tileBottom) break;
             }
         }
-        endSolid(pending.right);
-        endChecked();
+        runs.End(pending.right);
     }
 }
 
