@@ -88,7 +88,7 @@ void FillOutlinedBox(const PixelSurface& surface, const PixelRect& box, uint32_t
             FillSpan(row + visible.left, visible.right - visible.left, frame);
             continue;
         }
-        if (insideLeft < insideRight) FillSpan(row + insideLeft, insideRight - insideLeft, inside);
+        FillSpan(row + insideLeft, insideRight - insideLeft, inside);  // none when too narrow
         if (leftEdgeShows) row[box.left] = frame;
         if (rightEdgeShows) row[box.right - 1] = frame;
     }
