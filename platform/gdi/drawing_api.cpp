@@ -135,7 +135,7 @@ BOOL LineTo(HDC handle, int x, int y) {
     if (DefersLine(*dc, dc->x, dc->y, x, y)) {
         const StraightBandPixels band = StraightBand(dc->x, dc->y, x, y, pen.width);
         DeferColumnFill(dc->bitmap, band.body, pen.pixel);
-        DeferColumnFill(dc->bitmap, band.arm, pen.pixel);
+        if (!band.arm.Empty()) DeferColumnFill(dc->bitmap, band.arm, pen.pixel);
         dc->x = x;
         dc->y = y;
         return TRUE;

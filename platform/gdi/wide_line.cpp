@@ -84,12 +84,9 @@ StraightBandPixels StraightBand(int x0, int y0, int x1, int y1, int width) {
     const int64_t y = level ? y0 : x0;
     StraightBandPixels band{{low - 1, y - 1, high + 1, y + 1}, {0, 0, 0, 0}};
     if (width == 3) band = {{low, y - 1, high + 1, y + 2}, {low - 1, y, high + 2, y + 1}};
-    if (!level) {
-        for (PixelRect* rect : {&band.body, &band.arm}) {
-            *rect = {rect->top, rect->left, rect->bottom, rect->right};
-        }
-    }
-    return band;
+    if (level) return band;
+    auto swapAxes = [](const PixelRect& r) { return PixelRect{r.top, r.left, r.bottom, r.right}; };
+    return {swapAxes(band.body), swapAxes(band.arm)};
 }
 
 void DrawWideLine(const PixelSurface& surface, int x0, int y0, int x1, int y1, int width,
