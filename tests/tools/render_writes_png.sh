@@ -36,6 +36,10 @@ cmp -s "$work/a.png" "$work/c.png" || fail "tracing changed the picture"
 [ "$(grep -c LineTo "$work/trace.txt")" -gt 100 ] || fail "trace without the frame's lines"
 render --size 400x400 --clock 7 --keys "Up*20" --trace "$work/trace2.txt" --out "$work/c.png"
 cmp -s "$work/trace.txt" "$work/trace2.txt" || fail "the same frame traced differently"
+render --size 400x400 --clock 7 --keys "Up*20 Space" --trace "$work/trace3.txt" --out "$work/d.png"
+render --size 400x400 --clock 7 --keys "Up*20 Space" --repaints 2 --trace "$work/trace4.txt" --out "$work/e.png"
+cmp -s "$work/d.png" "$work/e.png" && cmp -s "$work/trace3.txt" "$work/trace4.txt" ||
+  fail "earlier paints changed the frame or its trace"
 
 expect_refusal() {
   local status=0
@@ -53,6 +57,7 @@ expect_refusal --out "$work/x.png" --keys "Up Jump"
 expect_refusal --out "$work/x.png" --keys "Up*0"
 expect_refusal --out "$work/x.png" --keys "Up*x"
 expect_refusal --out "$work/x.png" --clock soon
+expect_refusal --out "$work/x.png" --repaints -1
 expect_refusal --out "$work/x.png" --frobnicate
 expect_refusal --out
 [ ! -e "$work/x.png" ] || fail "a refused render wrote its picture"

@@ -40,6 +40,10 @@ struct PaintTrace {
 
 bool PaintAndWrite(HWND window, const RenderOptions& options) {
     TickViewer(window);
+    for (long long i = 0; i < options.repaints; ++i) {
+        UpdateWindow(window);
+        InvalidateRect(window, nullptr, TRUE);
+    }
     PaintTrace trace;
     if (!trace.Start(options)) {
         fprintf(stderr, "vellumtarn-frame: cannot write %s\n",

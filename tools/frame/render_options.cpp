@@ -21,6 +21,9 @@ void PrintRenderHelp(FILE* out) {
         "  --trace FILE     also write the drawing calls of the frame's paint, one a line\n"
         "  --svg FILE.svg   also write the paint as a vector drawing, built from those\n"
         "                   drawing calls: lines, rectangles and text\n"
+        "  --repaints N     paint the frame N times (0 to 1000, default 0) before the\n"
+        "                   paint that is written and traced: a profile of a later\n"
+        "                   paint leaves out what only a first one pays for\n"
         "\n"
         "Example: Freedoom's E1M1 after a walk into the map, with filled walls:\n"
         "  vellumtarn-frame render --wad /usr/share/games/doom/freedoom1.wad \\\n"
@@ -37,12 +40,14 @@ bool ParseRenderOptions(int argc, char** argv, RenderOptions& options, std::stri
             options.outPath = value;
         } else if (strcmp(name, "--trace") == 0) {
             options.tracePath = value;
+        } else if (strcmp(name, "--repaints") == 0) {
+            return ParseWhole(value, 0, 1000, options.repaints);
         } else {
             options.svgPath = value;
         }
         return true;
     };
-    if (!WalkViewOptions(argc, argv, {"--out", "--trace", "--svg"}, options.setup,
+    if (!WalkViewOptions(argc, argv, {"--out", "--trace", "--svg", "--repaints"}, options.setup,
                          options.helpWanted, take, error)) {
         return false;
     }

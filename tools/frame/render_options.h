@@ -10,6 +10,7 @@ struct RenderOptions {
     const char* outPath = nullptr;
     const char* tracePath = nullptr;
     const char* svgPath = nullptr;
+    long long repaints = 0;  // paints of the frame before the one written
     bool helpWanted = false;
 };
 
