@@ -21,16 +21,6 @@ struct ProjectedWall {
     bool crossing;
 };
 
-// Half the client width and height, taken as unsigned and rounded down.
-int64_t HalfClientWidth();
-int64_t HalfClientHeight();
-
-// The pixel column halfW + offset and row halfH - offset, halfW and halfH
-// read from the client size at each call. Offsets that saturated on their
-// way to an integer keep the sum inside the 32-bit range.
-int32_t CentreColumnPlus(int32_t offset);
-int32_t CentreRowMinus(int32_t offset);
-
 // Four lines: top, bottom and both ends.
 void DrawWallOutline(HDC surface, const ProjectedWall& wall);
 

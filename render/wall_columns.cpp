@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "render/centre_offsets.h"
 #include "render/projected_wall.h"
 #include "render/truncate.h"
 #include "wad/level_view.h"

@@ -1,3 +1,4 @@
+#include "render/centre_offsets.h"
 #include "render/projected_wall.h"
 #include "render/truncate.h"
 

@@ -260,17 +260,19 @@ void DeferColumnFill(Bitmap* bitmap, const PixelRect& rect, uint32_t pixel) {
         if (pending.owner != nullptr) SettleAllColumns(pending.owner);
         Own(bitmap);
     }
+    const auto left = int32_t(visible.left);
+    const auto right = int32_t(visible.right);
     const auto top = int32_t(visible.top);
     const auto bottom = int32_t(visible.bottom);
-    for (auto x = int32_t(visible.left); x < visible.right; ++x) {
-        pending.spans[size_t(x)].push_back({top, bottom, pixel, stamp});
-    }
-    for (int64_t column = visible.left / kTile; column <= (visible.right - 1) / kTile; ++column) {
-        pending.heldBands[size_t(column)] |= Bands(top, bottom);
-    }
-    pending.left = std::min(pending.left, int32_t(visible.left));
-    pending.right = std::max(pending.right, int32_t(visible.right));
+    pending.left = std::min(pending.left, left);
+    pending.right = std::max(pending.right, right);
     pending.rows = {std::min(pending.rows.top, top), std::max(pending.rows.bottom, bottom)};
+    const uint64_t bands = Bands(top, bottom);
+    for (int32_t column = left / kTile; column <= (right - 1) / kTile; ++column) {
+        pending.heldBands[size_t(column)] |= bands;
+    }
+    std::vector<ColumnSpan>* const columns = pending.spans.data();
+    for (int32_t x = left; x < right; ++x) columns[x].push_back({top, bottom, pixel, stamp});
 }
 
 bool HoldsColumns(const Bitmap* bitmap) {

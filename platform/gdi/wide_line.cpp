@@ -70,25 +70,6 @@ void BandCorners(int x0, int y0, int x1, int y1, int width, PixelPoint (&corners
 
 }  // namespace
 
-// A level line's band is the rectangle over [low, high) along it and
-// [y - width / 2, y - width / 2 + width) across, with the tips at both ends.
-// Width 2: the tips' squares [e - 1, e + 1) x [y - 1, y + 1) widen it to
-// [low - 1, high + 1) on the same rows, one rectangle. Width 3: the tips'
-// crosses add column high on the band's three rows, making the body
-// [low, high + 1) x [y - 1, y + 2), and the arm [low - 1, high + 2) on row y.
-// A point is the same with low == high: its tip alone. Plumb lines swap axes.
-StraightBandPixels StraightBand(int x0, int y0, int x1, int y1, int width) {
-    const bool level = y0 == y1;
-    const int64_t low = std::min(level ? x0 : y0, level ? x1 : y1);
-    const int64_t high = std::max(level ? x0 : y0, level ? x1 : y1);
-    const int64_t y = level ? y0 : x0;
-    StraightBandPixels band{{low - 1, y - 1, high + 1, y + 1}, {0, 0, 0, 0}};
-    if (width == 3) band = {{low, y - 1, high + 1, y + 2}, {low - 1, y, high + 2, y + 1}};
-    if (level) return band;
-    auto swapAxes = [](const PixelRect& r) { return PixelRect{r.top, r.left, r.bottom, r.right}; };
-    return {swapAxes(band.body), swapAxes(band.arm)};
-}
-
 void DrawWideLine(const PixelSurface& surface, int x0, int y0, int x1, int y1, int width,
                   uint32_t pixel) {
     // A line from a point to itself draws nothing, whatever the pen; Wine
