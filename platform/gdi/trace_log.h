@@ -1,5 +1,8 @@
 // Writing the drawing trace. Every entry point tests TraceOn() first, so a
-// trace that is off costs one load and one branch per call.
+// trace that is off costs one load and one branch per call. The trace is
+// off in the frames that count, so the test is marked unlikely and the
+// writing cold: the entry points' usual path then sets up nothing for the
+// call, which a filled frame's 65,000 MoveToEx calls notice.
 #pragma once
 
 #include <cstdint>
@@ -12,10 +15,10 @@ namespace gdi {
 extern FILE* traceFile;
 
 inline bool TraceOn() {
-    return traceFile != nullptr;
+    return __builtin_expect(traceFile != nullptr, 0);
 }
 
-void TraceLine(const char* format, ...) __attribute__((format(printf, 1, 2)));
+void TraceLine(const char* format, ...) __attribute__((format(printf, 1, 2), cold));
 
 // "SelectObject pen ...", "... brush ...", "... bitmap ..." or "... font ...".
 void TraceSelection(const GdiObject* object);
