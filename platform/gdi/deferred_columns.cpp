@@ -84,9 +84,9 @@ void Forget() {
 }
 
 // After four billion calls the stamps start again from nothing pending and
-// an empty plane. This runs once in four billion calls and Own once a
-// frame, where DeferColumnFill runs tens of thousands of times: out of
-// line, they leave its usual path shorter.
+// an empty plane. This and Own (once a frame) stay out of line: the
+// DeferColumnFill that calls them runs tens of thousands of times a frame,
+// and its usual path is shorter without them.
 __attribute__((noinline, cold)) void RestartStamps() {
     if (pending.owner != nullptr) SettleAllColumns(pending.owner);
     std::fill(pending.stamps.begin(), pending.stamps.end(), 0);

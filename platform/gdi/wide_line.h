@@ -25,6 +25,7 @@ struct StraightBandPixels {
 // crosses add column high on the band's three rows, making the body
 // [low, high + 1) x [y - 1, y + 2), and the arm [low - 1, high + 2) on row y.
 // A point is the same with low == high: its tip alone. Plumb lines swap axes.
+// Inline, since every held-back column of a filled frame asks for one.
 inline StraightBandPixels StraightBand(int x0, int y0, int x1, int y1, int width) {
     const bool level = y0 == y1;
     const int64_t low = std::min(level ? x0 : y0, level ? x1 : y1);
