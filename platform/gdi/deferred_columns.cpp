@@ -277,6 +277,8 @@ void DeferColumnFill(Bitmap* bitmap, const PixelRect& rect, uint32_t pixel) {
     for (int32_t column = left / kTile; column <= (right - 1) / kTile; ++column) {
         pending.heldBands[size_t(column)] |= bands;
     }
+    // Read once: each push_back's stores might alias `pending`, so spans[x]
+    // would load the vectors' address again for every column.
     std::vector<ColumnSpan>* const columns = pending.spans.data();
     for (int32_t x = left; x < right; ++x) columns[x].push_back({top, bottom, pixel, stamp});
 }
