@@ -85,6 +85,16 @@ TEST_F(ProjectWallTest, ZoomedMirroredAndFlat) {
     EXPECT_EQ(Wall(100, 40, 100, 60, 0, 128), Outline(298, 727, 73, 502, 727, 73));
 }
 
+// Facing +y, the seg from (40, 100) to (60, 100) lies as the worked
+// example's does facing +x, its first end now on the right; facing +x again,
+// the worked example is as before.
+TEST_F(ProjectWallTest, TurningMovesTheWallsWithTheFacing) {
+    playerAngle = 1.5707964f;
+    EXPECT_EQ(Wall(40, 100, 60, 100), Outline(502, 73, 727, 298, 73, 727));
+    playerAngle = 0;
+    EXPECT_EQ(Wall(100, 40, 100, 60), Outline(298, 73, 727, 502, 73, 727));
+}
+
 // Walls that select their pen and draw nothing.
 TEST_F(ProjectWallTest, NothingDrawn) {
     const struct {
