@@ -24,10 +24,12 @@ struct RowRange {
 };
 
 // One bitmap at a time has pending fills: a frame draws into one. The
-// vectors keep their capacity from frame to frame.
+// vectors keep their capacity from frame to frame (a column's up to
+// kSpansKeptPerColumn).
 struct PendingColumns {
     const Bitmap* owner = nullptr;               // null when no fill is pending
     std::vector<std::vector<ColumnSpan>> spans;  // per column, in drawing order
+    size_t spanCount = 0;                        // in all columns
     int32_t left = INT32_MAX;                    // the columns with spans lie in [left, right)
     int32_t right = INT32_MIN;
     RowRange rows{INT32_MAX, INT32_MIN};  // the rows any span covers
@@ -65,6 +67,23 @@ uint32_t lastStamp = 0;
 // rows and came back for the next column.
 constexpr int32_t kTile = 32;
 
+// A bitmap that is drawn into and never read would hold its fills back
+// without end, its memory growing with every call. Settling early paints the
+// same pixels, so the pending spans are settled once they reach this many
+// (32 MB), about fourteen times what the heaviest frame of Freedoom's maps
+// holds back at 1920x1080.
+constexpr size_t kMostPendingSpans = size_t(1) << 21;
+
+// And a column that once held many spans keeps no more room than this after
+// settling (16 KB), so the room all columns keep stays bounded too; those
+// frames hold back at most 236 spans in one column.
+constexpr size_t kSpansKeptPerColumn = 1024;
+
+void EmptyColumn(std::vector<ColumnSpan>& spans) {
+    spans.clear();
+    if (spans.capacity() > kSpansKeptPerColumn) std::vector<ColumnSpan>().swap(spans);
+}
+
 // Bits first..last of the bands rows top..bottom - 1 meet.
 uint64_t Bands(int64_t top, int64_t bottom) {
     const int64_t first = std::min<int64_t>(top / kTile, 63);
@@ -78,6 +97,7 @@ void Forget() {
                   pending.heldBands.begin() + (pending.right - 1) / kTile + 1, 0);
     }
     pending.owner = nullptr;
+    pending.spanCount = 0;
     pending.left = INT32_MAX;
     pending.right = INT32_MIN;
     pending.rows = {INT32_MAX, INT32_MIN};
@@ -146,7 +166,7 @@ void ResolveColumn(std::vector<ColumnSpan>& spans) {
             covered.insert(covered.begin() + ptrdiff_t(first), merged);
         }
     }
-    spans.clear();
+    EmptyColumn(spans);
 }
 
 // A pixel a call drew at once after the piece's span keeps that call's
@@ -262,12 +282,16 @@ void DeferColumnFill(Bitmap* bitmap, const PixelRect& rect, uint32_t pixel) {
     const PixelRect visible = Intersect(rect, Bounds(bitmap->surface));
     if (visible.Empty()) return;
     const uint32_t stamp = TakeStamp();
+    if (pending.spanCount >= kMostPendingSpans) [[unlikely]] {
+        SettleAllColumns(pending.owner);
+    }
     if (pending.owner != bitmap) {
         if (pending.owner != nullptr) SettleAllColumns(pending.owner);
         Own(bitmap);
     }
     const auto left = int32_t(visible.left);
     const auto right = int32_t(visible.right);
+    pending.spanCount += size_t(right - left);
     const auto top = int32_t(visible.top);
     const auto bottom = int32_t(visible.bottom);
     pending.left = std::min(pending.left, left);
@@ -326,7 +350,7 @@ void SettleAllColumns(const Bitmap* bitmap) {
 
 void DropColumns(const Bitmap* bitmap) {
     if (!HoldsColumns(bitmap)) return;
-    for (int32_t x = pending.left; x < pending.right; ++x) pending.spans[size_t(x)].clear();
+    for (int32_t x = pending.left; x < pending.right; ++x) EmptyColumn(pending.spans[size_t(x)]);
     Forget();
 }
 

@@ -3,11 +3,17 @@
 // out as if every call had painted at once. A read of the bitmap after each
 // call paints at once, so the same calls with and without reads must agree.
 #include <gtest/gtest.h>
+#include <malloc.h>
 
 #include <random>
 
 #include "platform/gdi/host_surface.h"
 #include "tests/platform/gdi/gdi_test_surface.h"
+
+#if defined(__SANITIZE_ADDRESS__)
+// The address sanitizer's own count; GCC ships the library, not its header.
+extern "C" size_t __sanitizer_get_current_allocated_bytes();
+#endif
 
 namespace {
 
@@ -126,6 +132,39 @@ TEST(HeldBackColumns, ReachCopiesAndDieWithTheirBitmap) {
     SelectObject(dc, previousBitmap);
     DeleteDC(dc);
     DeleteObject(fresh);
+}
+
+// The bytes the allocator in use counts as taken, in its heap and, for
+// large blocks, in pages of their own.
+size_t LiveHeapBytes() {
+#if defined(__SANITIZE_ADDRESS__)
+    return __sanitizer_get_current_allocated_bytes();
+#else
+    const struct mallinfo2 figures = mallinfo2();
+    return figures.uordblks + figures.hblkhd;
+#endif
+}
+
+// A program may draw many frames into a bitmap before it reads one: the
+// columns it holds back meanwhile must not take memory without end. Nor may
+// the room that columns keep after a read add up, frame after frame, as each
+// frame holds many spans back in other columns. A pen of width 3 holds back
+// a span in each of four columns.
+TEST(HeldBackColumns, TakeBoundedMemory) {
+    TestSurface surface(16, 16);
+    Selection pen(surface, CreatePen(PS_SOLID, 3, RGB(0, 0, 9)));
+    const size_t before = LiveHeapBytes();
+    uint32_t sink = 0;
+    for (int x = 1; x < 16; x += 5) {  // 100,000 to 400,000 spans a column
+        for (int i = 0; i < 300'000; ++i) surface.Line(x + i % 3, 1, x + i % 3, 15);
+        GetBitmapBits(surface.bitmap, 4, &sink);
+    }
+    EXPECT_LT(int64_t(LiveHeapBytes() - before), int64_t(8) << 20);
+    for (int i = 0; i < 4'000'000; ++i) {  // 16 million spans, 256 MB if all held back
+        surface.Line(i % 14 + 1, 1, i % 14 + 1, 15);
+    }
+    EXPECT_LT(int64_t(LiveHeapBytes() - before), int64_t(80) << 20);
+    EXPECT_EQ(surface.At(7, 8), 0x000009u);
 }
 
 }  // namespace
