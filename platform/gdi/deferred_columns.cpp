@@ -29,7 +29,6 @@ struct RowRange {
 struct PendingColumns {
     const Bitmap* owner = nullptr;               // null when no fill is pending
     std::vector<std::vector<ColumnSpan>> spans;  // per column, in drawing order
-    size_t spanCount = 0;                        // in all columns
     int32_t left = INT32_MAX;                    // the columns with spans lie in [left, right)
     int32_t right = INT32_MIN;
     RowRange rows{INT32_MAX, INT32_MIN};  // the rows any span covers
@@ -69,10 +68,17 @@ constexpr int32_t kTile = 32;
 
 // A bitmap that is drawn into and never read would hold its fills back
 // without end, its memory growing with every call. Settling early paints the
-// same pixels, so the pending spans are settled once they reach this many
-// (32 MB), about fourteen times what the heaviest frame of Freedoom's maps
-// holds back at 1920x1080.
-constexpr size_t kMostPendingSpans = size_t(1) << 21;
+// same pixels, so the fills settle once this many stamps have been taken
+// since the first pending one. Each call takes one stamp, and one that holds
+// a fill back adds a span to at most three columns, so at most 1.5 M spans
+// (24 MB) are ever pending; the heaviest frame of Freedoom's maps at
+// 1920x1080 takes 83,000 stamps, a sixth of these.
+constexpr uint32_t kMostStampsPending = uint32_t(1) << 19;
+
+// The stamp TakeStamp stops at: the last one, after which the stamps start
+// again, or while fills are pending the one at which they settle. One
+// comparison a call serves both.
+uint32_t stampLimit = UINT32_MAX;
 
 // And a column that once held many spans keeps no more room than this after
 // settling (16 KB), so the room all columns keep stays bounded too; those
@@ -97,7 +103,7 @@ void Forget() {
                   pending.heldBands.begin() + (pending.right - 1) / kTile + 1, 0);
     }
     pending.owner = nullptr;
-    pending.spanCount = 0;
+    stampLimit = UINT32_MAX;
     pending.left = INT32_MAX;
     pending.right = INT32_MIN;
     pending.rows = {INT32_MAX, INT32_MIN};
@@ -114,9 +120,17 @@ __attribute__((noinline, cold)) void RestartStamps() {
     lastStamp = 0;
 }
 
-uint32_t TakeStamp() {
-    if (lastStamp == UINT32_MAX) [[unlikely]] {
+__attribute__((noinline, cold)) void ReachStampLimit() {
+    if (lastStamp == UINT32_MAX) {
         RestartStamps();
+    } else {
+        SettleAllColumns(pending.owner);
+    }
+}
+
+uint32_t TakeStamp() {
+    if (lastStamp == stampLimit) [[unlikely]] {
+        ReachStampLimit();
     }
     return ++lastStamp;
 }
@@ -132,6 +146,8 @@ __attribute__((noinline, cold)) void Own(const Bitmap* bitmap) {
     const size_t tiles = size_t(pending.tilesAcross) * size_t((surface.height + kTile - 1) / kTile);
     if (pending.newestInTile.size() < tiles) pending.newestInTile.resize(tiles, 0);
     pending.heldBands.assign(size_t(pending.tilesAcross), 0);
+    stampLimit =
+        UINT32_MAX - lastStamp > kMostStampsPending ? lastStamp + kMostStampsPending : UINT32_MAX;
 }
 
 // The last span over a pixel decides its colour among the spans, so walking
@@ -282,16 +298,12 @@ void DeferColumnFill(Bitmap* bitmap, const PixelRect& rect, uint32_t pixel) {
     const PixelRect visible = Intersect(rect, Bounds(bitmap->surface));
     if (visible.Empty()) return;
     const uint32_t stamp = TakeStamp();
-    if (pending.spanCount >= kMostPendingSpans) [[unlikely]] {
-        SettleAllColumns(pending.owner);
-    }
     if (pending.owner != bitmap) {
         if (pending.owner != nullptr) SettleAllColumns(pending.owner);
         Own(bitmap);
     }
     const auto left = int32_t(visible.left);
     const auto right = int32_t(visible.right);
-    pending.spanCount += size_t(right - left);
     const auto top = int32_t(visible.top);
     const auto bottom = int32_t(visible.bottom);
     pending.left = std::min(pending.left, left);
