@@ -1,8 +1,8 @@
 #include "render/wall_projection.h"
 
-#include <bit>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 
 #include "render/near_cut.h"
 #include "render/projected_wall.h"
@@ -41,10 +41,17 @@ struct FacingTurn {
     float c;
 };
 
-FacingTurn facingTurn = {std::bit_cast<uint32_t>(0.0f), 0.0f, 1.0f};
+FacingTurn facingTurn = {0, 0.0f, 1.0f};  // +0, whose bits are all zero
+
+// Copied out, since the browser build's library has no std::bit_cast.
+uint32_t BitsOf(float value) {
+    uint32_t bits;
+    memcpy(&bits, &value, sizeof bits);
+    return bits;
+}
 
 const FacingTurn& TurnOf(float facing) {
-    const uint32_t bits = std::bit_cast<uint32_t>(facing);
+    const uint32_t bits = BitsOf(facing);
     if (bits != facingTurn.facingBits) {
         facingTurn = {bits, static_cast<float>(std::sin(static_cast<double>(facing))),
                       static_cast<float>(std::cos(static_cast<double>(facing)))};
