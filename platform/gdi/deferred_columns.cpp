@@ -109,23 +109,16 @@ void Forget() {
     pending.rows = {INT32_MAX, INT32_MIN};
 }
 
-// After four billion calls the stamps start again from nothing pending and
-// an empty plane. This and Own (once a frame) stay out of line: the
-// DeferColumnFill that calls them runs tens of thousands of times a frame,
-// and its usual path is shorter without them.
-__attribute__((noinline, cold)) void RestartStamps() {
+// At either limit the pending fills settle; after four billion calls the
+// stamps then start again from an empty plane. This and Own (once a frame)
+// stay out of line: the DeferColumnFill that calls them runs tens of
+// thousands of times a frame, and its usual path is shorter without them.
+__attribute__((noinline, cold)) void ReachStampLimit() {
     if (pending.owner != nullptr) SettleAllColumns(pending.owner);
+    if (lastStamp != UINT32_MAX) return;
     std::fill(pending.stamps.begin(), pending.stamps.end(), 0);
     std::fill(pending.newestInTile.begin(), pending.newestInTile.end(), 0);
     lastStamp = 0;
-}
-
-__attribute__((noinline, cold)) void ReachStampLimit() {
-    if (lastStamp == UINT32_MAX) {
-        RestartStamps();
-    } else {
-        SettleAllColumns(pending.owner);
-    }
 }
 
 uint32_t TakeStamp() {
@@ -334,7 +327,7 @@ const StampPlane* NextStamp(const Bitmap* bitmap, const PixelRect& area) {
         return nullptr;
     }
     const uint32_t stamp = TakeStamp();
-    if (pending.owner == nullptr) return nullptr;  // settled by the stamps starting again
+    if (pending.owner == nullptr) return nullptr;  // settled at a stamp limit
     pending.plane.stamp = stamp;
     for (int64_t row = visible.top / kTile; row <= (visible.bottom - 1) / kTile; ++row) {
         uint32_t* tiles = pending.newestInTile.data() + row * pending.tilesAcross;
