@@ -60,6 +60,10 @@ PendingColumns pending;
 // or bitmap left in the plane is older than every span pending now.
 uint32_t lastStamp = 0;
 
+// The stamp last handed to a call that draws at once, 0 for none since the
+// stamps started.
+uint32_t lastDrawnAtOnce = 0;
+
 // Settling goes down the bitmap in bands of kTile rows, each across all
 // columns: a band's rows of the bitmap and of the plane stay in the cache
 // while the columns go by, where a column at a time went down a thousand
@@ -119,6 +123,7 @@ __attribute__((noinline, cold)) void ReachStampLimit() {
     std::fill(pending.stamps.begin(), pending.stamps.end(), 0);
     std::fill(pending.newestInTile.begin(), pending.newestInTile.end(), 0);
     lastStamp = 0;
+    lastDrawnAtOnce = 0;
 }
 
 uint32_t TakeStamp() {
@@ -285,6 +290,20 @@ void PaintTiles(const PixelSurface& surface) {
     }
 }
 
+// A wide pen's column line covers its own column and the one beside it, so
+// each column of a filled wall gets a span from two successive calls, most
+// of one hidden by the other. A column's last span and a new one in the same
+// colour that overlap or touch make one span in the new stamp when no call
+// drew at once after the last: no pixel of the plane then holds a stamp
+// between the two, so for every pixel the joined span wins or loses against
+// the plane exactly as the two did. It halves the spans a filled frame holds
+// back and settles.
+bool Joins(const ColumnSpan& last, int32_t top, int32_t bottom, uint32_t pixel,
+           uint32_t drawnAtOnce) {
+    return last.stamp > drawnAtOnce && last.pixel == pixel && top <= last.bottom &&
+           last.top <= bottom;
+}
+
 }  // namespace
 
 void DeferColumnFill(Bitmap* bitmap, const PixelRect& rect, uint32_t pixel) {
@@ -309,7 +328,18 @@ void DeferColumnFill(Bitmap* bitmap, const PixelRect& rect, uint32_t pixel) {
     // Read once: each push_back's stores might alias `pending`, so spans[x]
     // would load the vectors' address again for every column.
     std::vector<ColumnSpan>* const columns = pending.spans.data();
-    for (int32_t x = left; x < right; ++x) columns[x].push_back({top, bottom, pixel, stamp});
+    const uint32_t drawnAtOnce = lastDrawnAtOnce;
+    for (int32_t x = left; x < right; ++x) {
+        std::vector<ColumnSpan>& spans = columns[x];
+        if (!spans.empty()) {
+            ColumnSpan& last = spans.back();
+            if (Joins(last, top, bottom, pixel, drawnAtOnce)) {
+                last = {std::min(last.top, top), std::max(last.bottom, bottom), pixel, stamp};
+                continue;
+            }
+        }
+        spans.push_back({top, bottom, pixel, stamp});
+    }
 }
 
 bool HoldsColumns(const Bitmap* bitmap) {
@@ -329,6 +359,7 @@ const StampPlane* NextStamp(const Bitmap* bitmap, const PixelRect& area) {
     const uint32_t stamp = TakeStamp();
     if (pending.owner == nullptr) return nullptr;  // settled at a stamp limit
     pending.plane.stamp = stamp;
+    lastDrawnAtOnce = stamp;
     for (int64_t row = visible.top / kTile; row <= (visible.bottom - 1) / kTile; ++row) {
         uint32_t* tiles = pending.newestInTile.data() + row * pending.tilesAcross;
         std::fill(tiles + visible.left / kTile, tiles + (visible.right - 1) / kTile + 1, stamp);

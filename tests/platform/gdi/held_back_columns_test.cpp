@@ -107,6 +107,23 @@ TEST(HeldBackColumns, StayUnderEveryPixelDrawnOverThem) {
     }
 }
 
+// Two runs of columns in one colour, with a call drawn between them over
+// the first, must not become one run that paints over that call.
+TEST(HeldBackColumns, KeepACallDrawnBetweenRunsOfOneColour) {
+    for (int at = 2; at < 12; ++at) {
+        TestSurface atOnce(kSize, kSize);
+        TestSurface later(kSize, kSize);
+        for (TestSurface* surface : {&atOnce, &later}) {
+            DrawColumns(surface->dc, RGB(0, 0, 9), 0, 12, 30);
+            if (surface == &atOnce) surface->At(0, 0);
+            Rectangle(surface->dc, at, 20, at + 3, 24);
+            DrawColumns(surface->dc, RGB(0, 0, 9), at, 16, 10 + at);
+        }
+        ASSERT_EQ(later.Pixels(0, 0, kSize, kSize), atOnce.Pixels(0, 0, kSize, kSize))
+            << "second run from " << at;
+    }
+}
+
 // A held-back column must reach whatever copies the bitmap, and a bitmap
 // deleted with columns pending must not paint them into the next one.
 TEST(HeldBackColumns, ReachCopiesAndDieWithTheirBitmap) {
