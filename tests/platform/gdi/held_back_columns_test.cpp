@@ -169,19 +169,26 @@ size_t LiveHeapBytes() {
 // a span in each of four columns.
 TEST(HeldBackColumns, TakeBoundedMemory) {
     TestSurface surface(16, 16);
-    Selection pen(surface, CreatePen(PS_SOLID, 3, RGB(0, 0, 9)));
+    // Two colours in turn, so that no column's spans join.
+    HPEN pens[2] = {CreatePen(PS_SOLID, 3, RGB(0, 0, 8)), CreatePen(PS_SOLID, 3, RGB(0, 0, 9))};
+    HGDIOBJ previous = SelectObject(surface.dc, pens[0]);
+    auto line = [&](int i, int x) {
+        SelectObject(surface.dc, pens[i % 2]);
+        surface.Line(x, 1, x, 15);
+    };
     const size_t before = LiveHeapBytes();
     uint32_t sink = 0;
     for (int x = 1; x < 16; x += 5) {  // 100,000 to 400,000 spans a column
-        for (int i = 0; i < 300'000; ++i) surface.Line(x + i % 3, 1, x + i % 3, 15);
+        for (int i = 0; i < 300'000; ++i) line(i, x + i % 3);
         GetBitmapBits(surface.bitmap, 4, &sink);
     }
     EXPECT_LT(int64_t(LiveHeapBytes() - before), int64_t(8) << 20);
-    for (int i = 0; i < 4'000'000; ++i) {  // 16 million spans, 256 MB if all held back
-        surface.Line(i % 14 + 1, 1, i % 14 + 1, 15);
-    }
+    for (int i = 0; i < 4'000'000; ++i)
+        line(i, i % 14 + 1);  // 16 million spans, 256 MB if all held back
     EXPECT_LT(int64_t(LiveHeapBytes() - before), int64_t(80) << 20);
     EXPECT_EQ(surface.At(7, 8), 0x000009u);
+    SelectObject(surface.dc, previous);
+    for (HPEN pen : pens) DeleteObject(pen);
 }
 
 }  // namespace
