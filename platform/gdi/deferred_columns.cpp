@@ -33,6 +33,8 @@ struct PendingColumns {
     int32_t right = INT32_MIN;
     RowRange rows{INT32_MAX, INT32_MIN};  // the rows any span covers
     std::vector<uint32_t> stamps;         // the plane's pixels, rows the owner's stride apart
+    // Its stamp is that of the last call drawn at once, 0 for none since the
+    // stamps started.
     StampPlane plane{};
     // Per tile of kTile x kTile pixels, row after row of tiles, the newest
     // stamp drawn into it: a span newer than that paints the tile's rows
@@ -59,10 +61,6 @@ PendingColumns pending;
 // Stamps only grow, across bitmaps too, so that whatever an earlier frame
 // or bitmap left in the plane is older than every span pending now.
 uint32_t lastStamp = 0;
-
-// The stamp last handed to a call that draws at once, 0 for none since the
-// stamps started.
-uint32_t lastDrawnAtOnce = 0;
 
 // Settling goes down the bitmap in bands of kTile rows, each across all
 // columns: a band's rows of the bitmap and of the plane stay in the cache
@@ -123,7 +121,7 @@ __attribute__((noinline, cold)) void ReachStampLimit() {
     std::fill(pending.stamps.begin(), pending.stamps.end(), 0);
     std::fill(pending.newestInTile.begin(), pending.newestInTile.end(), 0);
     lastStamp = 0;
-    lastDrawnAtOnce = 0;
+    pending.plane.stamp = 0;
 }
 
 uint32_t TakeStamp() {
@@ -328,7 +326,7 @@ void DeferColumnFill(Bitmap* bitmap, const PixelRect& rect, uint32_t pixel) {
     // Read once: each push_back's stores might alias `pending`, so spans[x]
     // would load the vectors' address again for every column.
     std::vector<ColumnSpan>* const columns = pending.spans.data();
-    const uint32_t drawnAtOnce = lastDrawnAtOnce;
+    const uint32_t drawnAtOnce = pending.plane.stamp;  // the last call drawn at once
     for (int32_t x = left; x < right; ++x) {
         std::vector<ColumnSpan>& spans = columns[x];
         if (!spans.empty()) {
@@ -359,7 +357,6 @@ const StampPlane* NextStamp(const Bitmap* bitmap, const PixelRect& area) {
     const uint32_t stamp = TakeStamp();
     if (pending.owner == nullptr) return nullptr;  // settled at a stamp limit
     pending.plane.stamp = stamp;
-    lastDrawnAtOnce = stamp;
     for (int64_t row = visible.top / kTile; row <= (visible.bottom - 1) / kTile; ++row) {
         uint32_t* tiles = pending.newestInTile.data() + row * pending.tilesAcross;
         std::fill(tiles + visible.left / kTile, tiles + (visible.right - 1) / kTile + 1, stamp);
