@@ -52,8 +52,10 @@ struct PendingColumns {
     std::vector<ColumnSpan> pieces;
     std::vector<size_t> nextPiece;
     std::vector<size_t> endPiece;
-    // The pieces of a band's run of columns that must ask the plane.
-    std::vector<ColumnSpan> checked;
+    // The stamps and colours of the pieces of a band's run of columns that
+    // must ask the plane, apart so that a row of them compares as vectors.
+    std::vector<uint32_t> checkedStamps;
+    std::vector<uint32_t> checkedPixels;
 };
 
 PendingColumns pending;
@@ -209,7 +211,7 @@ struct BandRuns {
     bool inSolid = false;
     int32_t solidLeft = 0;
     uint32_t solidPixel = 0;
-    int32_t checkedLeft = 0;  // the column of pending.checked's first piece
+    int32_t checkedLeft = 0;  // the column of the first checked piece
 
     void AddFresh(int32_t x, const ColumnSpan& piece) {
         EndChecked();
@@ -222,8 +224,9 @@ struct BandRuns {
 
     void AddChecked(int32_t x, const ColumnSpan& piece) {
         EndSolid(x);
-        if (pending.checked.empty()) checkedLeft = x;
-        pending.checked.push_back(piece);
+        if (pending.checkedStamps.empty()) checkedLeft = x;
+        pending.checkedStamps.push_back(piece.stamp);
+        pending.checkedPixels.push_back(piece.pixel);
     }
 
     void End(int32_t x) {
@@ -236,16 +239,25 @@ struct BandRuns {
         inSolid = false;
     }
 
+    // Every pixel of the run is written, most with the colour it has, and
+    // both colours are read before the choice, so the compiler compares and
+    // blends a vector of pixels at a time: a store or a read only where the
+    // piece wins keeps it to one pixel at a time.
     void EndChecked() {
-        const std::vector<ColumnSpan>& checked = pending.checked;
-        for (int32_t y = top; !checked.empty() && y < bottom; ++y) {
+        const uint32_t* pieceStamps = pending.checkedStamps.data();
+        const uint32_t* piecePixels = pending.checkedPixels.data();
+        const size_t count = pending.checkedStamps.size();
+        for (int32_t y = top; count != 0 && y < bottom; ++y) {
             uint32_t* row = surface.Row(y) + checkedLeft;
             const uint32_t* stamps = pending.plane.surface.Row(y) + checkedLeft;
-            for (size_t i = 0; i < checked.size(); ++i) {
-                if (stamps[i] < checked[i].stamp) row[i] = checked[i].pixel;
+            for (size_t i = 0; i < count; ++i) {
+                const uint32_t piece = piecePixels[i];
+                const uint32_t drawn = row[i];
+                row[i] = stamps[i] < pieceStamps[i] ? piece : drawn;
             }
         }
-        pending.checked.clear();
+        pending.checkedStamps.clear();
+        pending.checkedPixels.clear();
     }
 };
 
