@@ -170,10 +170,10 @@ size_t LiveHeapBytes() {
 TEST(HeldBackColumns, TakeBoundedMemory) {
     TestSurface surface(16, 16);
     // Two colours in turn, so that no column's spans join.
-    HPEN pens[2] = {CreatePen(PS_SOLID, 3, RGB(0, 0, 8)), CreatePen(PS_SOLID, 3, RGB(0, 0, 9))};
-    HGDIOBJ previous = SelectObject(surface.dc, pens[0]);
+    Selection dark(surface, CreatePen(PS_SOLID, 3, RGB(0, 0, 8)));
+    Selection light(surface, CreatePen(PS_SOLID, 3, RGB(0, 0, 9)));
     auto line = [&](int i, int x) {
-        SelectObject(surface.dc, pens[i % 2]);
+        SelectObject(surface.dc, i % 2 ? light.object : dark.object);
         surface.Line(x, 1, x, 15);
     };
     const size_t before = LiveHeapBytes();
@@ -183,12 +183,10 @@ TEST(HeldBackColumns, TakeBoundedMemory) {
         GetBitmapBits(surface.bitmap, 4, &sink);
     }
     EXPECT_LT(int64_t(LiveHeapBytes() - before), int64_t(8) << 20);
-    for (int i = 0; i < 4'000'000; ++i)
-        line(i, i % 14 + 1);  // 16 million spans, 256 MB if all held back
+    // 16 million spans, 256 MB if all held back.
+    for (int i = 0; i < 4'000'000; ++i) line(i, i % 14 + 1);
     EXPECT_LT(int64_t(LiveHeapBytes() - before), int64_t(80) << 20);
     EXPECT_EQ(surface.At(7, 8), 0x000009u);
-    SelectObject(surface.dc, previous);
-    for (HPEN pen : pens) DeleteObject(pen);
 }
 
 }  // namespace
