@@ -8,7 +8,7 @@
 
 namespace gdi {
 
-// `count` pixels from `row` on, sixteen a step.
+// `count` > 8 pixels from `row` on, sixteen a step.
 void FillLongSpan(uint32_t* row, int64_t count, uint32_t pixel);
 
 // `count` pixels from `row` on; none when count <= 0. Most spans of a frame
