@@ -31,8 +31,8 @@ void FillNarrowRows(uint32_t* row, int64_t rows, ptrdiff_t stride, uint32_t pixe
 // 0.11 ms. The pixels short of a whole step are one more step that ends at
 // the span's end and so writes some pixels twice, with the same colour: the
 // walls' bodies are rows of every width, whose last pixels one at a time
-// took more instructions than their steps. A span of 9 to 15 pixels is two
-// overlapping halves of a step.
+// took more instructions than their steps. A span of 9 to 15 pixels, no
+// whole step, is two overlapping halves of one.
 void FillLongSpan(uint32_t* row, int64_t count, uint32_t pixel) {
     using FourPixels = uint32_t __attribute__((vector_size(4 * sizeof(uint32_t))));
     const FourPixels four = FourPixels{} + pixel;
@@ -40,18 +40,13 @@ void FillLongSpan(uint32_t* row, int64_t count, uint32_t pixel) {
         memcpy(at, &four, sizeof four);
         memcpy(at + 4, &four, sizeof four);
     };
-    if (count < 16) {
-        fillEight(row);
-        fillEight(row + count - 8);
-        return;
-    }
     int64_t x = 0;
     for (; x + 16 <= count; x += 16) {
         fillEight(row + x);
         fillEight(row + x + 8);
     }
     if (x < count) {
-        fillEight(row + count - 16);
+        fillEight(row + std::max<int64_t>(count - 16, 0));
         fillEight(row + count - 8);
     }
 }
