@@ -13,8 +13,8 @@ constexpr uint32_t kGrey = 0x808080;
 // every edge, each pixel stays where it was.
 TEST(Rectangle, OutlineCentredOnTheFrameLeftToRightMinusOneClippedWithoutMovingPixels) {
     const int penWidths[] = {0, 1, 3};
-    for (int size = 0; size < 75; ++size) {
-        const int w = size % 5 + 1, h = size / 5 % 5 + 1, penWidth = penWidths[size / 25];
+    for (int size = 0; size < 108; ++size) {
+        const int w = size % 6 + 1, h = size / 6 % 6 + 1, penWidth = penWidths[size / 36];
         const int k = penWidth / 2;  // how far the outline reaches out of the frame
         for (int y = -6; y <= 7; ++y) {
             for (int x = -6; x <= 9; ++x) {
