@@ -67,24 +67,30 @@ void FillWithBrush(const PixelSurface& surface, const Brush& brush, const PixelR
 }
 
 // Filled walls are runs of plumb lines of a wide pen, one a column, left to
-// right; they are held back until the bitmap is read. Whatever is drawn at
-// once while fills are pending is drawn twice (the stamps), so fills start
-// being held back only where they pay: from the third line of a run of
-// successive columns, which a wall's outline, its plumb edges between
-// slanted lines or all four in one column, never makes. Once fills are
+// right, in one colour; they are held back until the bitmap is read.
+// Whatever is drawn at once while fills are pending is drawn twice (the
+// stamps), so fills start being held back only where they pay: from the
+// third line of a run of successive columns in one colour. A wall's outline
+// never makes one: its plumb edges stand between slanted lines, or all four
+// lines share a column. Runs across colours, a wall's edges followed by
+// the next seg's plumb line in the seg pen, made one outline frame in
+// sixty twice as slow, with every later line stamped. Once fills are
 // pending, a plumb line costs less held back than drawn and stamped. A
 // host's pixels are read by the host behind the drawing layer's back, so
 // lines into them are drawn at once.
 constexpr int kPlumbRunBeforeDeferring = 2;
 int plumbRun = 0;
 int lastPlumbX = 0;
+uint32_t lastPlumbPixel = 0;
 
 bool DefersLine(const DeviceContext& dc, int x0, int y0, int x1, int y1) {
     const Pen& pen = *dc.pen;
     const bool plumb = pen.style == PenStyle::kSolid && pen.width > 1 && x0 == x1 && y0 != y1;
-    const bool follows = plumb && plumbRun > 0 && int64_t(x0) == int64_t(lastPlumbX) + 1;
+    const bool follows = plumb && plumbRun > 0 && int64_t(x0) == int64_t(lastPlumbX) + 1 &&
+                         pen.pixel == lastPlumbPixel;
     plumbRun = follows ? plumbRun + 1 : plumb ? 1 : 0;
     lastPlumbX = x0;
+    lastPlumbPixel = pen.pixel;
     return plumb && dc.bitmap->storage != nullptr &&
            (plumbRun > kPlumbRunBeforeDeferring || HoldsColumns(dc.bitmap));
 }

@@ -7,6 +7,7 @@
 
 #include <random>
 
+#include "platform/gdi/deferred_columns.h"
 #include "platform/gdi/host_surface.h"
 #include "tests/platform/gdi/gdi_test_surface.h"
 
@@ -151,6 +152,20 @@ TEST(HeldBackColumns, ReachCopiesAndDieWithTheirBitmap) {
     DeleteObject(fresh);
 }
 
+// Holding back pays for the walls' long runs of columns in one colour. An
+// outline frame's plumb edges, next to another wall's or to a line in
+// another pen, make short runs across colours and must not start it: every
+// call after would be drawn twice.
+TEST(HeldBackColumns, StartFromTheThirdColumnInOneColour) {
+    TestSurface surface(8, 8);
+    const gdi::Bitmap* bitmap = gdi::AsBitmap(surface.bitmap);
+    DrawColumns(surface.dc, RGB(0, 0, 8), 1, 3);
+    DrawColumns(surface.dc, RGB(0, 0, 9), 3, 5);
+    EXPECT_FALSE(gdi::HoldsColumns(bitmap));
+    DrawColumns(surface.dc, RGB(0, 0, 9), 5, 6);
+    EXPECT_TRUE(gdi::HoldsColumns(bitmap));
+}
+
 // The bytes the allocator in use counts as taken, in its heap and, for
 // large blocks, in pages of their own.
 size_t LiveHeapBytes() {
@@ -176,14 +191,21 @@ TEST(HeldBackColumns, TakeBoundedMemory) {
         SelectObject(surface.dc, i % 2 ? light.object : dark.object);
         surface.Line(x, 1, x, 15);
     };
+    // Three columns in one colour start holding back, which takes every
+    // plumb line from then until a read.
+    auto startHolding = [&] {
+        for (int x = 1; x < 4; ++x) line(0, x);
+    };
     const size_t before = LiveHeapBytes();
     uint32_t sink = 0;
     for (int x = 1; x < 16; x += 5) {  // 100,000 to 400,000 spans a column
+        startHolding();
         for (int i = 0; i < 300'000; ++i) line(i, x + i % 3);
         GetBitmapBits(surface.bitmap, 4, &sink);
     }
     EXPECT_LT(int64_t(LiveHeapBytes() - before), int64_t(8) << 20);
     // 16 million spans, 256 MB if all held back.
+    startHolding();
     for (int i = 0; i < 4'000'000; ++i) line(i, i % 14 + 1);
     EXPECT_LT(int64_t(LiveHeapBytes() - before), int64_t(80) << 20);
     EXPECT_EQ(surface.At(7, 8), 0x000009u);
