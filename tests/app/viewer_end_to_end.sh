@@ -20,8 +20,14 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# A failure shows the ends of the screen's and the window manager's logs,
+# since the work folder goes with the test.
 fail() {
   echo "FAIL: $*" >&2
+  local log
+  for log in "$work"/xvfb.log "$work"/openbox.log; do
+    [ -s "$log" ] && { echo "--- ${log##*/}:"; tail -n 5 "$log"; } >&2
+  done
   exit 1
 }
 
