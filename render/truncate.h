@@ -7,9 +7,12 @@
 // hold saturate: at or above 2^31 (and +inf) give INT32_MAX, below -2^31
 // (and -inf) give INT32_MIN, and NaN gives 0. An end very close to the
 // player projects to such values; they must still draw somewhere defined.
+// Every coordinate of a frame goes through here, so the values that fit
+// take one test: NaN fails both of its comparisons.
 inline int32_t TruncateToInt32(float value) {
+    if (value >= -2147483648.0f && value < 2147483648.0f) [[likely]] {
+        return static_cast<int32_t>(value);
+    }
     if (value != value) return 0;
-    if (value >= 2147483648.0f) return INT32_MAX;
-    if (value < -2147483648.0f) return INT32_MIN;
-    return static_cast<int32_t>(value);
+    return value > 0 ? INT32_MAX : INT32_MIN;
 }
