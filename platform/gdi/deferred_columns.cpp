@@ -361,7 +361,6 @@ bool HoldsColumns(const Bitmap* bitmap) {
 }
 
 const StampPlane* NextStamp(const Bitmap* bitmap, const PixelRect& area) {
-    if (!HoldsColumns(bitmap)) return nullptr;
     const PixelRect visible = Intersect(area, Bounds(bitmap->surface));
     if (visible.Empty()) return nullptr;
     const uint64_t bands = Bands(visible.top, visible.bottom);

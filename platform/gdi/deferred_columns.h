@@ -28,9 +28,10 @@ struct StampPlane {
 };
 
 // A new stamp for a call about to draw into `bitmap` at once, inside
-// `area`, which draws the same pixels into the plane in the stamp's colour;
-// null when no fill is pending on the bitmap, since then the call draws only
-// the bitmap.
+// `area`, which draws the same pixels into the plane in the stamp's colour.
+// Only while HoldsColumns(bitmap): a caller asks that first, so that with
+// nothing pending it need not work out the area. Null when no pending fill
+// lies under the area, since then the call draws only the bitmap.
 const StampPlane* NextStamp(const Bitmap* bitmap, const PixelRect& area);
 
 // Paints every pending fill of the bitmap: call before reading its pixels.

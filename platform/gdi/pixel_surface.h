@@ -28,6 +28,7 @@ struct PixelRect {
     int64_t bottom;
 
     bool Empty() const { return left >= right || top >= bottom; }
+    bool operator==(const PixelRect&) const = default;
 };
 
 inline PixelRect Intersect(const PixelRect& a, const PixelRect& b) {

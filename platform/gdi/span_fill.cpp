@@ -105,9 +105,7 @@ void FillOutlinedBox(const PixelSurface& surface, const PixelRect& box, uint32_t
                      uint32_t inside) {
     const PixelRect visible = Intersect(box, Bounds(surface));
     if (visible.Empty()) return;
-    const bool whole = visible.left == box.left && visible.top == box.top &&
-                       visible.right == box.right && visible.bottom == box.bottom;
-    if (whole && box.right - box.left == 6) {
+    if (visible == box && box.right - box.left == 6) {
         FillWholeBox<6>(surface.Row(int(box.top)) + box.left, box.bottom - box.top, surface.stride,
                         frame, inside);
         return;
