@@ -4,6 +4,8 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 
@@ -12,6 +14,10 @@ namespace {
 void PutI32(std::vector<uint8_t>& out, int32_t value) {
     for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(uint32_t(value) >> (8 * i)));
 }
+
+// Every file a test process writes goes when the process ends; otherwise each
+// run of the suite would leave thousands of small WADs in the temporary folder.
+std::vector<std::string> written;
 
 }  // namespace
 
@@ -74,6 +80,11 @@ std::string WriteTempFile(const std::string& stem, const std::vector<uint8_t>& b
     // process id keeps their files apart.
     std::string path = testing::TempDir() + "vellumtarn_" + stem + "_" + std::to_string(getpid()) +
                        "_" + std::to_string(serial++) + ".wad";
+    if (written.empty())
+        std::atexit([] {
+            for (auto& file : written) std::remove(file.c_str());
+        });
+    written.push_back(path);
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
     file.write(reinterpret_cast<const char*>(bytes.data()),
                static_cast<std::streamsize>(bytes.size()));

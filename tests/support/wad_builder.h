@@ -32,5 +32,5 @@ inline std::vector<uint8_t> ZeroBytes(size_t n) {
 std::vector<TestLump> StandardMapLumps(const std::string& mapName, int records);
 
 // Writes bytes to a fresh file in the test's temporary folder and returns
-// its path.
+// its path. The file is removed when the process exits.
 std::string WriteTempFile(const std::string& stem, const std::vector<uint8_t>& bytes);

@@ -1,5 +1,7 @@
 """Running vellumtarn-frame on Freedoom and reading its pictures with PIL."""
+import atexit
 import os
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -8,6 +10,7 @@ from PIL import Image, ImageChops
 
 TOOL, FREEDOOM = sys.argv[1], sys.argv[2]
 WORK = tempfile.mkdtemp()
+atexit.register(shutil.rmtree, WORK, ignore_errors=True)
 
 
 def fail(message):

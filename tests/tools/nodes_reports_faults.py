@@ -4,8 +4,10 @@ each damage exactly the faults it makes, with their indexes; the DOT file
 parses with dot and marks the faults; Freedoom's figures agree with the
 independent reader; bad arguments exit 2 with one line and write nothing."""
 import json
+import atexit
 import os
 import struct
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -14,6 +16,7 @@ from wad_counts import main as independent_reading
 
 TOOL, FREEDOOM = sys.argv[1], sys.argv[2]
 WORK = tempfile.mkdtemp()
+atexit.register(shutil.rmtree, WORK, ignore_errors=True)
 
 
 def room(damage):
