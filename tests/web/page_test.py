@@ -80,12 +80,15 @@ def serve(folder):
     return f"http://127.0.0.1:{server.server_port}/index.html"
 
 
-def open_browser(profile):
+def open_browser(work):
+    # Chromium keeps a folder of its own in the temporary folder, which a
+    # terminated browser leaves behind: it goes under the work folder.
     browser = subprocess.Popen(
         ["chromium", "--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
          "--disable-background-networking", "--disable-component-update", "--disable-sync",
-         f"--user-data-dir={profile}", "--remote-debugging-port=0", "--window-size=1280,720", "about:blank"],
-        stderr=subprocess.PIPE, text=True)
+         f"--user-data-dir={os.path.join(work, 'profile')}", "--remote-debugging-port=0",
+         "--window-size=1280,720", "about:blank"],
+        stderr=subprocess.PIPE, text=True, env=dict(os.environ, TMPDIR=work))
     for line in browser.stderr:
         found = re.search(r"DevTools listening on ws://([^/]+)/", line)
         if found:
@@ -114,7 +117,7 @@ def frame_rate(tools, seconds=10):
 
 def main(folder, wad):
     work = tempfile.mkdtemp()
-    browser, tools = open_browser(os.path.join(work, "profile"))
+    browser, tools = open_browser(work)
     try:
         tools.call("Page.enable")
         tools.call("Emulation.setDeviceMetricsOverride", width=1280, height=720, deviceScaleFactor=1,
