@@ -4,19 +4,14 @@ each damage exactly the faults it makes, with their indexes; the DOT file
 parses with dot and marks the faults; Freedoom's figures agree with the
 independent reader; bad arguments exit 2 with one line and write nothing."""
 import json
-import atexit
 import os
 import struct
-import shutil
 import subprocess
 import sys
 import tempfile
 
+from frame_pictures import FREEDOOM, TOOL, WORK, fail
 from wad_counts import main as independent_reading
-
-TOOL, FREEDOOM = sys.argv[1], sys.argv[2]
-WORK = tempfile.mkdtemp()
-atexit.register(shutil.rmtree, WORK, ignore_errors=True)
 
 
 def room(damage):
@@ -80,10 +75,6 @@ CASES = [
 
 def run(*arguments):
     return subprocess.run([TOOL, "nodes", *arguments], capture_output=True, text=True)
-
-
-def fail(message):
-    sys.exit(message)
 
 
 for name, damage, expected in CASES:
