@@ -2,7 +2,6 @@
 
 #include <cstdlib>
 
-#include "app/viewer_class.h"
 #include "render/pen_palette.h"
 #include "tests/support/wad_builder.h"
 #include "wad/wad_archive.h"
@@ -84,9 +83,4 @@ void ViewerProcessTest::TearDown() {
     }
     wadPath = "DOOM1.WAD";
     penClock = _time64;
-}
-
-HWND ViewerProcessTest::CreateViewerWindow() {
-    window = CreateViewerWindowOf(nullptr);
-    return window;
 }

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "app/viewer_class.h"
 #include "app/window_procedure.h"
 #include "platform/window/headless.h"
 #include "wad/level_view.h"
@@ -20,7 +21,7 @@ protected:
     void TearDown() override;
 
     // Creates the viewer's window, which runs the start-up sequence.
-    HWND CreateViewerWindow();
+    HWND CreateViewerWindow() { return window = CreateViewerWindowOf(nullptr); }
 
     LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
         return MainWindowProc(window, message, wParam, lParam);
