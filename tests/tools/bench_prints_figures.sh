@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # vellumtarn-frame bench on a small window: a floor row and one row per map
-# and mode with four figures and two multiples of the floor, the peak memory, the same figures as JSON, the walk in its
-# help, and clear refusals of bad arguments. The figures are not judged.
+# and mode with four figures and two multiples of the floor, the peak memory,
+# the same figures as JSON with each paint's time in the walk's order, which
+# bench-combine reads back, the walk in its help, and clear refusals of bad
+# arguments. The figures are not judged.
 set -euo pipefail
 tool=$1 wad=$2
 work=$(mktemp -d)
@@ -35,6 +37,12 @@ shownFloor = next(line for line in lines if line[:2] == ["-", "floor"])
 kept = [floor[k] for k in ("medianMs", "p99Ms", "worstMs")]
 assert all(abs(float(a) - b) < 0.001 for a, b in zip(shownFloor[2:5], kept)), shownFloor
 assert 0 < floor["medianMs"] <= floor["p99Ms"] <= floor["worstMs"], floor
+
+def summary(paints):
+    ordered = sorted(paints)
+    assert len(ordered) == figures["frames"], len(ordered)
+    return [ordered[299], ordered[593], ordered[-1]]
+assert summary(floor["paintMs"]) == kept, floor
 assert (figures["width"], figures["height"]) == (160, 120), figures
 assert figures["frames"] == 600 and figures["loads"] == 20, figures
 assert figures["peakResidentKiB"] > 0, figures
@@ -49,6 +57,23 @@ for row, line in zip(rows, table):
         again = row[kind + "Floors"] * floor[kind + "Ms"] / row[kind + "Ms"]
         assert abs(again - 1) < 0.02, (kind, row, floor)
     assert 0 < row["medianMs"] <= row["p99Ms"] <= row["worstMs"], row
+    assert summary(row["paintMs"]) == kept[:3], row
+    assert row["paintMs"] != sorted(row["paintMs"]), "paints not in the walk's order"
+PY
+
+# One run given twice: each frame's least time is its only one.
+"$(dirname "$0")/../../tools/frame/bench-combine" "$work/figures.json" "$work/figures.json" \
+  >"$work/combined"
+cat "$work/combined"
+python3 - "$work/figures.json" "$work/combined" <<'PY'
+import json, sys
+figures = json.load(open(sys.argv[1]))
+combined = [line.split() for line in open(sys.argv[2])][3:]
+rows = [figures["floor"]] + figures["rows"]
+assert len(combined) == len(rows), combined
+for row, line in zip(rows, combined):
+    values = [float(v) for v in line[2:6]]
+    assert values == [round(row[k], 3) for k in ("medianMs", "p99Ms", "medianMs", "p99Ms")], line
 PY
 
 "$tool" bench --help >"$work/help"

@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/window/headless.h"
@@ -87,7 +88,7 @@ std::vector<double> WalkPaints(HWND window, const std::vector<WPARAM>& walk) {
 
 // As many paints of nothing as the walk has steps, each asked for as the
 // viewer's timer asks for one.
-TimeFigures FloorPaints(int width, int height, const std::vector<WPARAM>& walk) {
+std::vector<double> FloorPaints(int width, int height, const std::vector<WPARAM>& walk) {
     HWND window = CreateFloorWindow(width, height);
     std::vector<double> paints;
     paints.reserve(walk.size());
@@ -98,7 +99,7 @@ TimeFigures FloorPaints(int width, int height, const std::vector<WPARAM>& walk) 
         paints.push_back(ThreadMilliseconds() - start);
     }
     SendToWindow(window, WM_CLOSE, 0);
-    return SummariseTimes(paints);
+    return paints;
 }
 
 long PeakResidentKiB() {
@@ -120,12 +121,15 @@ int RunBenchCommand(int argc, char** argv) {
     FixPenClock(0);
     UseHeadlessWindows(options.width, options.height);
 
+    std::vector<double> floorPaints = FloorPaints(options.width, options.height, walk);
+    const TimeFigures floor = SummariseTimes(floorPaints);
     BenchReport report{wadPath,
                        options.width,
                        options.height,
                        static_cast<int>(walk.size()),
                        kBenchLoads,
-                       FloorPaints(options.width, options.height, walk),
+                       floor,
+                       std::move(floorPaints),
                        {},
                        0};
     const int firstMap = options.mapIndex < 0 ? 0 : options.mapIndex;
@@ -136,7 +140,9 @@ int RunBenchCommand(int argc, char** argv) {
             HWND window = StartWindow(map, mode);
             std::vector<double> paints = WalkPaints(window, walk);
             CloseViewerWindow(window);
-            report.rows.push_back({mapTable[map].name, mode.name, SummariseTimes(paints), loadMs});
+            const TimeFigures figures = SummariseTimes(paints);
+            report.rows.push_back(
+                {mapTable[map].name, mode.name, figures, std::move(paints), loadMs});
         }
     }
     report.peakResidentKiB = PeakResidentKiB();

@@ -38,7 +38,7 @@ void PrintBenchHelp(FILE* out) {
             "  --wad PATH   the WAD file to read (default: DOOM1.WAD in the current folder)\n"
             "  --map E1Mn   one map only (default: E1M1 to E1M9)\n"
             "  --size WxH   the window's client size in pixels (default: 1920x1080)\n"
-            "  --json FILE  also write the figures to FILE as JSON\n"
+            "  --json FILE  also write the figures, and each paint's time, to FILE as JSON\n"
             "\n"
             "Example:\n"
             "  vellumtarn-frame bench --wad /usr/share/games/doom/freedoom1.wad --map E1M1\n"

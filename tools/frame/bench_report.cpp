@@ -35,9 +35,15 @@ double InFloors(double ms, double floorMs) {
     return floorMs > 0 ? ms / floorMs : 0.0;
 }
 
+void WriteJsonTimes(FILE* out, const std::vector<double>& ms) {
+    fputc('[', out);
+    for (size_t i = 0; i < ms.size(); ++i) fprintf(out, "%s%.4f", i == 0 ? "" : ", ", ms[i]);
+    fputc(']', out);
+}
+
 }  // namespace
 
-TimeFigures SummariseTimes(std::vector<double>& ms) {
+TimeFigures SummariseTimes(std::vector<double> ms) {
     if (ms.empty()) return {0, 0, 0};
     std::sort(ms.begin(), ms.end());
     return {NearestRank(ms, 0.5), NearestRank(ms, 0.99), ms.back()};
@@ -72,20 +78,24 @@ bool WriteBenchJson(const BenchReport& report, const char* path) {
     fprintf(out,
             ",\n  \"width\": %d,\n  \"height\": %d,\n  \"frames\": %d,\n  \"loads\": %d,\n"
             "  \"peakResidentKiB\": %ld,\n"
-            "  \"floor\": {\"medianMs\": %.4f, \"p99Ms\": %.4f, \"worstMs\": %.4f},\n"
-            "  \"rows\": [",
+            "  \"floor\": {\"medianMs\": %.4f, \"p99Ms\": %.4f, \"worstMs\": %.4f, "
+            "\"paintMs\": ",
             report.width, report.height, report.frames, report.loads, report.peakResidentKiB,
             report.floor.medianMs, report.floor.p99Ms, report.floor.worstMs);
+    WriteJsonTimes(out, report.floorPaintMs);
+    fprintf(out, "},\n  \"rows\": [");
     for (size_t i = 0; i < report.rows.size(); ++i) {
         const BenchRow& row = report.rows[i];
         fprintf(out,
                 "%s\n    {\"map\": \"%s\", \"mode\": \"%s\", \"medianMs\": %.4f, "
                 "\"p99Ms\": %.4f, \"worstMs\": %.4f, \"loadMs\": %.4f, "
-                "\"medianFloors\": %.3f, \"p99Floors\": %.3f}",
+                "\"medianFloors\": %.3f, \"p99Floors\": %.3f, \"paintMs\": ",
                 i == 0 ? "" : ",", row.map, row.mode, row.paints.medianMs, row.paints.p99Ms,
                 row.paints.worstMs, row.loadMs,
                 InFloors(row.paints.medianMs, report.floor.medianMs),
                 InFloors(row.paints.p99Ms, report.floor.p99Ms));
+        WriteJsonTimes(out, row.paintMs);
+        fputc('}', out);
     }
     fprintf(out, "\n  ]\n}\n");
     const bool written = fclose(out) == 0;

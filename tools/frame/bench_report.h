@@ -11,13 +11,17 @@ struct TimeFigures {
 };
 
 // The median, 99th percentile (both by nearest rank) and worst of a run's
-// times; the times are sorted in place.
-TimeFigures SummariseTimes(std::vector<double>& ms);
+// times.
+TimeFigures SummariseTimes(std::vector<double> ms);
 
+// Each paint's time is kept in the walk's order as well: the same frame's
+// times from several runs tell the frame's own cost from the machine's
+// noise (tools/frame/bench-combine).
 struct BenchRow {
     const char* map;
     const char* mode;
     TimeFigures paints;
+    std::vector<double> paintMs;
     double loadMs;
 };
 
@@ -28,6 +32,7 @@ struct BenchReport {
     int frames;
     int loads;
     TimeFigures floor;  // the paint path drawing nothing
+    std::vector<double> floorPaintMs;
     std::vector<BenchRow> rows;
     long peakResidentKiB;
 };
