@@ -121,15 +121,12 @@ int RunBenchCommand(int argc, char** argv) {
     FixPenClock(0);
     UseHeadlessWindows(options.width, options.height);
 
-    std::vector<double> floorPaints = FloorPaints(options.width, options.height, walk);
-    const TimeFigures floor = SummariseTimes(floorPaints);
     BenchReport report{wadPath,
                        options.width,
                        options.height,
                        static_cast<int>(walk.size()),
                        kBenchLoads,
-                       floor,
-                       std::move(floorPaints),
+                       FloorPaints(options.width, options.height, walk),
                        {},
                        0};
     const int firstMap = options.mapIndex < 0 ? 0 : options.mapIndex;
@@ -140,9 +137,7 @@ int RunBenchCommand(int argc, char** argv) {
             HWND window = StartWindow(map, mode);
             std::vector<double> paints = WalkPaints(window, walk);
             CloseViewerWindow(window);
-            const TimeFigures figures = SummariseTimes(paints);
-            report.rows.push_back(
-                {mapTable[map].name, mode.name, figures, std::move(paints), loadMs});
+            report.rows.push_back({mapTable[map].name, mode.name, std::move(paints), loadMs});
         }
     }
     report.peakResidentKiB = PeakResidentKiB();

@@ -14,13 +14,12 @@ struct TimeFigures {
 // times.
 TimeFigures SummariseTimes(std::vector<double> ms);
 
-// Each paint's time is kept in the walk's order as well: the same frame's
-// times from several runs tell the frame's own cost from the machine's
-// noise (tools/frame/bench-combine).
+// Each paint's time, in the walk's order: the same frame's times from
+// several runs tell the frame's own cost from the machine's noise
+// (tools/frame/bench-combine). The figures are worked out from them.
 struct BenchRow {
     const char* map;
     const char* mode;
-    TimeFigures paints;
     std::vector<double> paintMs;
     double loadMs;
 };
@@ -31,8 +30,7 @@ struct BenchReport {
     int height;
     int frames;
     int loads;
-    TimeFigures floor;  // the paint path drawing nothing
-    std::vector<double> floorPaintMs;
+    std::vector<double> floorPaintMs;  // the paint path drawing nothing
     std::vector<BenchRow> rows;
     long peakResidentKiB;
 };
