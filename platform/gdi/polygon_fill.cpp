@@ -27,10 +27,11 @@ struct EdgeWalk {
 // need 128 bits: an edge is walked over its own rows alone, where x lies
 // between its ends. When both factors of n fit in 32 bits, |n| < 2^62 and
 // q * rise < n + rise stay inside 64 bits, so the common case divides there.
+// On the edge's top row, where every edge but a clipped one starts, n is 0.
 template <class Int>
 EdgeWalk StartEdgeIn(const PixelPoint& upper, int64_t rise, int64_t run, int64_t y) {
     const Int n = Int(y - upper.y) * run;
-    const Int q = CeilDiv<Int>(n, rise);
+    const Int q = y == upper.y ? Int(0) : CeilDiv<Int>(n, rise);
     const int64_t stepX = FloorDiv(run, rise);
     return {upper.x + int64_t(q), int64_t(q * rise - n), rise, stepX, run - stepX * rise};
 }
