@@ -10,8 +10,12 @@ namespace {
 
 constexpr int kDotRun = 3;
 
+// Most of a frame's one-pixel lines are level or plumb, as a map's linedefs
+// mostly are, and a few pixels long: the general walk's setup cost more
+// than their pixels.
 bool StartCosmeticWalk(const PixelSurface& surface, int x0, int y0, int x1, int y1, LineWalk* walk,
                        PixelWalk* pixels) {
+    if (x0 == x1 || y0 == y1) return StartStraightPixelWalk(surface, x0, y0, x1, y1, walk, pixels);
     if (!MakeLineWalk(x0, y0, x1, y1, walk)) return false;
     return StartPixelWalk(surface, *walk, walk->length, pixels);
 }
@@ -106,6 +110,10 @@ void DrawSolidLine(const PixelSurface& surface, int x0, int y0, int x1, int y1, 
         std::fill_n(RunStart(pixels, w.offset, w.count, walk.majorSign), w.count, pixel);
         return;
     }
+    if (walk.rise == 0) {
+        for (int64_t i = 0; i < w.count; ++i) pixels[w.offset + i * w.majorStep] = pixel;
+        return;
+    }
     if (WritesRuns(walk)) {
         WalkRuns(w, [&](ptrdiff_t offset, int64_t, int64_t count) {
             std::fill_n(RunStart(pixels, offset, count, walk.majorSign), count, pixel);
@@ -128,11 +136,11 @@ void DrawDottedLine(const PixelSurface& surface, int x0, int y0, int x1, int y1,
     uint32_t colours[2 * kPeriod];
     for (int i = 0; i < 2 * kPeriod; ++i) colours[i] = i % kPeriod < kDotRun ? dot : gap;
     const int firstPhase = int(w.first % kPeriod);
-    if ((walk.rise == 0 && walk.xMajor) || WritesRuns(walk)) {
+    if (walk.rise == 0 || WritesRuns(walk)) {
         auto paintRun = [&](ptrdiff_t offset, int64_t first, int64_t count) {
             int phase = int((firstPhase + first) % kPeriod);
             uint32_t* at = pixels + offset;
-            for (int64_t j = 0; j < count; ++j, at += walk.majorSign) {
+            for (int64_t j = 0; j < count; ++j, at += w.majorStep) {
                 *at = colours[phase];
                 phase = phase + 1 == kPeriod ? 0 : phase + 1;
             }

@@ -124,4 +124,39 @@ bool StartPixelWalk(const PixelSurface& surface, const LineWalk& walk, int64_t s
     return true;
 }
 
+// A straight line's minor offset is 0 at every step, so its numerator
+// n - r = n - 1 never carries and is the remainder wherever the run starts.
+// Its steps lie at majorStart + sign * t on one row or column; those in
+// [0, majorSize) are, walking up, t >= -majorStart and t <= majorSize - 1 -
+// majorStart, and walking down t >= majorStart - majorSize + 1 and
+// t <= majorStart.
+bool StartStraightPixelWalk(const PixelSurface& surface, int x0, int y0, int x1, int y1,
+                            LineWalk* walk, PixelWalk* pixels) {
+    const bool level = y0 == y1;
+    const int64_t start = level ? x0 : y0;
+    const int64_t end = level ? x1 : y1;
+    const int64_t across = level ? y0 : x0;
+    const int64_t majorSize = level ? surface.width : surface.height;
+    const int64_t minorSize = level ? surface.height : surface.width;
+    if (start == end || across < 0 || across >= minorSize) return false;
+    const int sign = end > start ? 1 : -1;
+    const int64_t length = sign > 0 ? end - start : start - end;
+    const int64_t low = std::max<int64_t>(0, sign > 0 ? -start : start - majorSize + 1);
+    const int64_t high = std::min(length - 1, sign > 0 ? majorSize - 1 - start : start);
+    if (low > high) return false;
+    *walk = {level, sign, 1, start, across, length, 0, 1};
+    const int64_t major = start + sign * low;
+    const ptrdiff_t majorStep = level ? sign : sign * surface.stride;
+    const ptrdiff_t minorStep = level ? surface.stride : 1;
+    pixels->offset = level ? across * surface.stride + major : major * surface.stride + across;
+    pixels->first = low;
+    pixels->count = high - low + 1;
+    pixels->majorStep = majorStep;
+    pixels->minorStep = minorStep;
+    pixels->remainder = length - 1;
+    pixels->twoRise = 0;
+    pixels->twoLength = 2 * length;
+    return true;
+}
+
 }  // namespace gdi

@@ -60,4 +60,10 @@ struct PixelWalk {
 bool StartPixelWalk(const PixelSurface& surface, const LineWalk& walk, int64_t stepEnd,
                     PixelWalk* pixels);
 
+// For a level or plumb line (x0 == x1 or y0 == y1, not both), the same
+// walk and visible pixels of the steps [0, length) as MakeLineWalk and
+// StartPixelWalk give, worked out without a division; false when none show.
+bool StartStraightPixelWalk(const PixelSurface& surface, int x0, int y0, int x1, int y1,
+                            LineWalk* walk, PixelWalk* pixels);
+
 }  // namespace gdi

@@ -40,12 +40,18 @@ struct Segment {
     int x0, y0, x1, y1;
 };
 
+// Each with a level or a plumb line from the same start after it: most of
+// a frame's lines are one or the other, and they take a path of their own.
 std::vector<Segment> RandomSegments(int count, int low, int high, unsigned seed) {
     std::mt19937 random(seed);
     std::uniform_int_distribution<int> c(low, high);
     std::vector<Segment> segments;
-    for (int i = 0; i < count; ++i)
-        segments.push_back({c(random), c(random), c(random), c(random)});
+    for (int i = 0; i < count; ++i) {
+        const Segment s{c(random), c(random), c(random), c(random)};
+        segments.push_back(s);
+        segments.push_back(i % 2 ? Segment{s.x0, s.y0, s.x1, s.y0}
+                                 : Segment{s.x0, s.y0, s.x0, s.y1});
+    }
     return segments;
 }
 
