@@ -78,7 +78,7 @@ void DrawWideLine(const PixelSurface& surface, int x0, int y0, int x1, int y1, i
     if (x0 == x1 || y0 == y1) {
         const StraightBandPixels band = StraightBand(x0, y0, x1, y1, width);
         FillSolid(surface, band.body, pixel);
-        FillSolid(surface, band.arm, pixel);
+        if (!band.arm.Empty()) FillSolid(surface, band.arm, pixel);
         return;
     }
     PixelPoint corners[4];
