@@ -53,6 +53,9 @@ void DrawTextCells(const PixelSurface& surface, const PixelRect& clip, int64_t l
         return;
     }
     const CellRows& rows = CellRowsIn(foreground, background);
+    // Held apart from the surface: the row copies could write over it, as
+    // far as the compiler knows, which would have it read again every row.
+    const ptrdiff_t stride = surface.stride;
     const int64_t firstCell = (visible.left - left) / kGlyphWidth;
     const int64_t endCell = (visible.right - left + kGlyphWidth - 1) / kGlyphWidth;
     for (int64_t cell = firstCell; cell < endCell; ++cell) {
@@ -64,12 +67,12 @@ void DrawTextCells(const PixelSurface& surface, const PixelRect& clip, int64_t l
         const uint8_t* const endBits = glyph + (visible.bottom - top);
         uint32_t* out = surface.Row(int(visible.top)) + from;
         if (to - from == kGlyphWidth) {
-            for (; bits != endBits; ++bits, out += surface.stride) {
+            for (; bits != endBits; ++bits, out += stride) {
                 memcpy(out, rows.pixels[*bits], sizeof rows.pixels[0]);
             }
             continue;
         }
-        for (; bits != endBits; ++bits, out += surface.stride) {
+        for (; bits != endBits; ++bits, out += stride) {
             std::copy(rows.pixels[*bits] + (from - cellLeft), rows.pixels[*bits] + (to - cellLeft),
                       out);
         }
