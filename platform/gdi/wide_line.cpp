@@ -13,8 +13,24 @@ namespace {
 
 // The round tip a real GDI puts at each end (x, y) of a wide line: for width
 // 2 the 2x2 square up and left of it, for width 3 the cross of five pixels
-// around it.
+// around it. Both lie in [x - 1, x + 2) x [y - 1, y + 2); inside the surface
+// they are four or five stores, where clipping each of their rectangles
+// cost several times that.
 void FillTip(const PixelSurface& surface, int64_t x, int64_t y, int width, uint32_t pixel) {
+    if (x >= 1 && y >= 1 && x + 2 <= surface.width && y + 2 <= surface.height) {
+        uint32_t* const at = surface.Row(int(y)) + x;
+        uint32_t* const above = at - surface.stride;
+        at[-1] = pixel;
+        at[0] = pixel;
+        above[0] = pixel;
+        if (width == 2) {
+            above[-1] = pixel;
+            return;
+        }
+        at[1] = pixel;
+        at[surface.stride] = pixel;
+        return;
+    }
     if (width == 2) {
         FillSolid(surface, {x - 1, y - 1, x + 1, y + 1}, pixel);
         return;

@@ -74,10 +74,10 @@ bool InLine(int x0, int y0, int x1, int y1, int width, int64_t x, int64_t y) {
     return InBand(corners, x, y);
 }
 
-void ExpectTheRule(int x0, int y0, int x1, int y1, int width) {
+void ExpectTheRule(int x0, int y0, int x1, int y1, int width, int surfaceWidth = 24) {
     SCOPED_TRACE(testing::Message()
                  << "width " << width << ": " << x0 << "," << y0 << " -> " << x1 << "," << y1);
-    TestSurface surface(24, 20);
+    TestSurface surface(surfaceWidth, 20);
     Selection pen(surface, CreatePen(PS_SOLID, width, RGB(0, 0, 0)));
     surface.Line(x0, y0, x1, y1);
     PixelSet expected;
@@ -91,7 +91,9 @@ void ExpectTheRule(int x0, int y0, int x1, int y1, int width) {
 
 // Both directions of: slopes whose band edges pass through pixel centres,
 // level and plumb lines, a point, lines cut by each edge, ends far out (at
-// slopes where the reference still rounds exactly). Random lines follow.
+// slopes where the reference still rounds exactly); then ends on the edges
+// and just inside them, on a bitmap whose rows are not padded, so that a
+// pixel drawn past one side lands on a row. Random lines follow.
 TEST(WideLine, LightsThePixelsOfTheBandAndTips) {
     const int kBig = 2000000000;
     // clang-format off
@@ -100,11 +102,17 @@ TEST(WideLine, LightsThePixelsOfTheBandAndTips) {
         {2, 15, 14, 6}, {6, 10, 18, 10}, {12, 2, 12, 17}, {9, 9, 9, 9}, {-5, 3, 30, 15},
         {4, -6, 15, 26}, {-kBig, 7, kBig, 7}, {-kBig, 9 - kBig / 2, kBig, 9 + kBig / 2},
         {12 - kBig / 4, -kBig, 12 + kBig / 4, kBig}, {5, -kBig, 5, kBig}, {1, 1, 40, 1}};
+    const int edgeLines[][4] = {{0, 5, 9, 19}, {15, 9, 3, 2}, {8, 0, 3, 12},
+                                {8, 19, 2, 7}, {1, 1, 14, 18}, {0, 0, 15, 19}};
     // clang-format on
     for (int width : {2, 3}) {
         for (const auto& l : lines) {
             ExpectTheRule(l[0], l[1], l[2], l[3], width);
             ExpectTheRule(l[2], l[3], l[0], l[1], width);
+        }
+        for (const auto& l : edgeLines) {
+            ExpectTheRule(l[0], l[1], l[2], l[3], width, 16);
+            ExpectTheRule(l[2], l[3], l[0], l[1], width, 16);
         }
     }
 }
