@@ -19,6 +19,16 @@ struct EdgeWalk {
     int64_t stepRemainder;
 };
 
+// How far an edge moves from one row to the next: floor(run / rise). The
+// edges across a wide line are a pixel or two long, and the long ones of a
+// steep line move less than a pixel a row: for 0 <= run < rise the step is
+// 0 and for -rise <= run < 0 it is -1, without a division.
+int64_t RowStep(int64_t run, int64_t rise) {
+    if (run >= 0 && run < rise) return 0;
+    if (run < 0 && -run <= rise) return -1;
+    return FloorDiv(run, rise);
+}
+
 // On row y the line from upper to lower lies at upper.x + n / rise, with
 // n = (y - upper.y) * run. Its ceiling is upper.x + q, q = ceil(n / rise),
 // leaving remainder = q * rise - n in [0, rise). A row further down n grows
@@ -32,7 +42,7 @@ template <class Int>
 EdgeWalk StartEdgeIn(const PixelPoint& upper, int64_t rise, int64_t run, int64_t y) {
     const Int n = Int(y - upper.y) * run;
     const Int q = y == upper.y ? Int(0) : CeilDiv<Int>(n, rise);
-    const int64_t stepX = FloorDiv(run, rise);
+    const int64_t stepX = RowStep(run, rise);
     return {upper.x + int64_t(q), int64_t(q * rise - n), rise, stepX, run - stepX * rise};
 }
 
