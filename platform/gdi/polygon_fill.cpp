@@ -68,29 +68,23 @@ void StepEdge(EdgeWalk& edge) {
     edge.x += edge.stepX - borrow;
 }
 
-// The edges of one side of the polygon, top to bottom, and the walk of the
-// one that crosses the current row.
+// One side of the polygon: the corners from the top one down to the bottom
+// one, stepping round them one way, and the walk of the edge that crosses
+// the current row.
 struct Side {
-    PixelPoint upper[4];
-    PixelPoint lower[4];
-    int count = 0;
-    int current = 0;
+    const PixelPoint (&corners)[4];
+    int step;   // 1 or 3: to the next corner down this side
+    int upper;  // the current edge's upper corner
     EdgeWalk walk{};
 
-    void Add(const PixelPoint& a, const PixelPoint& b) {
-        int i = count++;
-        for (; i > 0 && upper[i - 1].y > a.y; --i) {
-            upper[i] = upper[i - 1];
-            lower[i] = lower[i - 1];
-        }
-        upper[i] = a;
-        lower[i] = b;
-    }
+    const PixelPoint& Lower() const { return corners[(upper + step) & 3]; }
 
-    // Takes the edge that crosses row y, from the current one on.
+    // Takes the edge that crosses row y, from the current one on. Level
+    // edges are passed over. The bottom corner lies below every row filled,
+    // so the steps stop there at the latest, whatever the corners.
     void Reach(int64_t y) {
-        while (lower[current].y <= y) ++current;
-        walk = StartEdge(upper[current], lower[current], y);
+        while (Lower().y <= y) upper = (upper + step) & 3;
+        walk = StartEdge(corners[upper], Lower(), y);
     }
 };
 
@@ -137,27 +131,27 @@ void FillConvexQuad(const PixelSurface& surface, const PixelPoint (&corners)[4],
     // or right of the surface lights none of its pixels.
     if (area == 0 || first >= last || rightmost <= 0 || leftmost >= surface.width) return;
 
-    Side left;
-    Side right;
-    for (int k = 0; k < 4; ++k) {
-        const PixelPoint& a = corners[k];
-        const PixelPoint& b = corners[(k + 1) % 4];
-        if (a.y == b.y) continue;
-        const bool down = b.y > a.y;
-        (down == (area > 0) ? right : left).Add(down ? a : b, down ? b : a);
+    // From the top corner the edges go down both ways round to the bottom
+    // one; forwards they go down, so that way is the right side when the
+    // area is positive.
+    int topCorner = 0;
+    for (int k = 1; k < 4; ++k) {
+        if (corners[k].y < corners[topCorner].y) topCorner = k;
     }
+    const int forwards = area > 0 ? 1 : 3;
+    Side left{corners, 4 - forwards, topCorner};
+    Side right{corners, forwards, topCorner};
     // Between two corners' rows both sides keep their edges, so the rows
     // there run without asking which edge crosses them.
     left.Reach(first);
     right.Reach(first);
     for (int64_t y = first;;) {
-        const int64_t end =
-            std::min({last, left.lower[left.current].y, right.lower[right.current].y});
+        const int64_t end = std::min({last, left.Lower().y, right.Lower().y});
         FillBetween(surface, y, end, left.walk, right.walk, pixel);
         y = end;
         if (y == last) return;
-        if (y == left.lower[left.current].y) left.Reach(y);
-        if (y == right.lower[right.current].y) right.Reach(y);
+        if (y == left.Lower().y) left.Reach(y);
+        if (y == right.Lower().y) right.Reach(y);
     }
 }
 
