@@ -23,6 +23,16 @@ struct RowRange {
     int32_t bottom;
 };
 
+// A column's pieces still to paint: pieces[next] up to pieces[end - 1].
+struct PieceRange {
+    size_t next;
+    size_t end;
+};
+
+// The head of a column whose pieces are all painted: it lies below every
+// band, so no band paints it.
+constexpr ColumnSpan kNoPiece{INT32_MAX, INT32_MAX, 0, 0};
+
 // One bitmap at a time has pending fills: a frame draws into one. The
 // vectors keep their capacity from frame to frame (a column's up to
 // kSpansKeptPerColumn).
@@ -47,11 +57,12 @@ struct PendingColumns {
     std::vector<uint64_t> heldBands;
     // Scratch of a settling: the rows a later span already took, the pieces
     // of the spans that stay, column after column and each column top down,
-    // and per column the next of its pieces to paint and the end of them.
+    // and per column a copy of the next of its pieces to paint (`heads`),
+    // with where that piece and the column's last piece lie in `pieces`.
     std::vector<RowRange> covered;
     std::vector<ColumnSpan> pieces;
-    std::vector<size_t> nextPiece;
-    std::vector<size_t> endPiece;
+    std::vector<ColumnSpan> heads;
+    std::vector<PieceRange> headRanges;
     // The stamps and colours of the pieces of a band's run of columns that
     // must ask the plane, apart so that a row of them compares as vectors.
     std::vector<uint32_t> checkedStamps;
@@ -263,8 +274,15 @@ struct BandRuns {
 
 // Settling goes down the bands; most of a band is walls' bodies, columns
 // that one piece covers from the band's top to its bottom, and the rest,
-// the pieces' ends, paint a column at a time.
+// the pieces' ends, paint a column at a time. Each band looks at every
+// column's next piece: kept side by side in `heads`, a band reads them in
+// a few cache lines, where in `pieces` they lie a column's pieces apart.
 void PaintTiles(const PixelSurface& surface) {
+    auto advance = [](size_t column) {
+        PieceRange& range = pending.headRanges[column];
+        ++range.next;
+        pending.heads[column] = range.next < range.end ? pending.pieces[range.next] : kNoPiece;
+    };
     for (int32_t tileTop = pending.rows.top / kTile * kTile; tileTop < pending.rows.bottom;
          tileTop += kTile) {
         const int32_t tileBottom = std::min(tileTop + kTile, pending.rows.bottom);
@@ -272,28 +290,27 @@ void PaintTiles(const PixelSurface& surface) {
             pending.newestInTile.data() + tileTop / kTile * pending.tilesAcross;
         BandRuns runs{surface, tileTop, tileBottom};
         for (int32_t x = pending.left; x < pending.right; ++x) {
-            size_t& next = pending.nextPiece[size_t(x - pending.left)];
-            const size_t end = pending.endPiece[size_t(x - pending.left)];
-            if (next < end && pending.pieces[next].top <= tileTop &&
-                pending.pieces[next].bottom >= tileBottom) {
-                const ColumnSpan& piece = pending.pieces[next];
-                if (piece.stamp > newest[x / kTile]) {
-                    runs.AddFresh(x, piece);
+            const size_t column = size_t(x - pending.left);
+            const ColumnSpan& head = pending.heads[column];
+            if (head.top <= tileTop && head.bottom >= tileBottom) {
+                if (head.stamp > newest[x / kTile]) {
+                    runs.AddFresh(x, head);
                 } else {
-                    runs.AddChecked(x, piece);
+                    runs.AddChecked(x, head);
                 }
                 // Only for speed: a piece left as next when it ends here
                 // would make the next band paint it over no rows, breaking
                 // that band's run.
-                if (piece.bottom == tileBottom) ++next;
+                if (head.bottom == tileBottom) advance(column);
                 continue;
             }
             runs.End(x);
-            for (; next < end && pending.pieces[next].top < tileBottom; ++next) {
-                const ColumnSpan& piece = pending.pieces[next];
+            while (head.top < tileBottom) {
+                const ColumnSpan piece = head;
                 PaintPiece(surface, x, piece, piece.stamp > newest[x / kTile],
                            std::max(piece.top, tileTop), std::min(piece.bottom, tileBottom));
                 if (piece.bottom > tileBottom) break;
+                advance(column);
             }
         }
         runs.End(pending.right);
@@ -382,15 +399,16 @@ const StampPlane* NextStamp(const Bitmap* bitmap, const PixelRect& area) {
 void SettleAllColumns(const Bitmap* bitmap) {
     if (!HoldsColumns(bitmap)) return;
     pending.pieces.clear();
-    pending.nextPiece.clear();
-    pending.endPiece.clear();
+    pending.heads.clear();
+    pending.headRanges.clear();
     for (int32_t x = pending.left; x < pending.right; ++x) {
         const size_t first = pending.pieces.size();
         ResolveColumn(pending.spans[size_t(x)]);
         std::sort(pending.pieces.begin() + ptrdiff_t(first), pending.pieces.end(),
                   [](const ColumnSpan& a, const ColumnSpan& b) { return a.top < b.top; });
-        pending.nextPiece.push_back(first);
-        pending.endPiece.push_back(pending.pieces.size());
+        const size_t end = pending.pieces.size();
+        pending.heads.push_back(first < end ? pending.pieces[first] : kNoPiece);
+        pending.headRanges.push_back({first, end});
     }
     PaintTiles(bitmap->surface);
     Forget();
