@@ -1,7 +1,10 @@
 #include "platform/gdi/deferred_columns.h"
 
 #include <algorithm>
+#include <bit>
 #include <climits>
+#include <functional>
+#include <numeric>
 #include <vector>
 
 #include "platform/gdi/span_fill.h"
@@ -39,10 +42,12 @@ constexpr ColumnSpan kNoPiece{INT32_MAX, INT32_MAX, 0, 0};
 struct PendingColumns {
     const Bitmap* owner = nullptr;               // null when no fill is pending
     std::vector<std::vector<ColumnSpan>> spans;  // per column, in drawing order
-    int32_t left = INT32_MAX;                    // the columns with spans lie in [left, right)
-    int32_t right = INT32_MIN;
-    RowRange rows{INT32_MAX, INT32_MIN};  // the rows any span covers
-    std::vector<uint32_t> stamps;         // the plane's pixels, rows the owner's stride apart
+    // Only while settling or dropping them, the columns [left, right) and
+    // the rows that hold spans, to whole tiles but for the bitmap's edges.
+    int32_t left = 0;
+    int32_t right = 0;
+    RowRange rows{0, 0};
+    std::vector<uint32_t> stamps;  // the plane's pixels, rows the owner's stride apart
     // Its stamp is that of the last call drawn at once, 0 for none since the
     // stamps started.
     StampPlane plane{};
@@ -105,6 +110,13 @@ void EmptyColumn(std::vector<ColumnSpan>& spans) {
     if (spans.capacity() > kSpansKeptPerColumn) std::vector<ColumnSpan>().swap(spans);
 }
 
+// Out of line, so that the loop over a fill's columns holds no growing
+// code: with push_back's own inline, the compiler kept the loop's values on
+// the stack.
+__attribute__((noinline, cold)) void GrowColumn(std::vector<ColumnSpan>& spans) {
+    spans.reserve(std::max<size_t>(2 * spans.capacity(), 16));
+}
+
 // Bits first..last of the bands rows top..bottom - 1 meet.
 uint64_t Bands(int64_t top, int64_t bottom) {
     const int64_t first = std::min<int64_t>(top / kTile, 63);
@@ -113,15 +125,29 @@ uint64_t Bands(int64_t top, int64_t bottom) {
 }
 
 void Forget() {
-    if (pending.owner != nullptr) {
-        std::fill(pending.heldBands.begin() + pending.left / kTile,
-                  pending.heldBands.begin() + (pending.right - 1) / kTile + 1, 0);
-    }
     pending.owner = nullptr;
     stampLimit = UINT32_MAX;
-    pending.left = INT32_MAX;
-    pending.right = INT32_MIN;
-    pending.rows = {INT32_MAX, INT32_MIN};
+}
+
+// The columns and rows with spans, from the tiles' band bits: a fill marks
+// those anyway, where keeping exact bounds cost each fill four tests. The
+// columns and rows the bounds add to the exact ones hold no span, so
+// settling paints nothing more there.
+void FindHeldArea() {
+    const std::vector<uint64_t>& held = pending.heldBands;
+    const auto first = std::find_if(held.begin(), held.end(), [](uint64_t bands) { return bands; });
+    const auto last =
+        std::find_if(held.rbegin(), held.rend(), [](uint64_t bands) { return bands; });
+    const int32_t width = int32_t(pending.owner->surface.width);
+    const int32_t height = int32_t(pending.owner->surface.height);
+    pending.left = int32_t(first - held.begin()) * kTile;
+    pending.right = std::min(int32_t(held.rend() - last) * kTile, width);
+    const uint64_t rows = std::accumulate(first, last.base(), uint64_t{0}, std::bit_or<>());
+    const int32_t lowest = std::countr_zero(rows);
+    const int32_t highest = 63 - std::countl_zero(rows);
+    pending.rows.top = lowest * kTile;
+    // Bit 63 stands for the 64th band and all below it.
+    pending.rows.bottom = highest == 63 ? height : std::min((highest + 1) * kTile, height);
 }
 
 // At either limit the pending fills settle; after four billion calls the
@@ -345,17 +371,15 @@ void DeferColumnFill(Bitmap* bitmap, const PixelRect& rect, uint32_t pixel) {
     const auto right = int32_t(visible.right);
     const auto top = int32_t(visible.top);
     const auto bottom = int32_t(visible.bottom);
-    // After a frame's first walls the bounds rarely move: a test each, where
-    // the compiler packed the four minima and maxima into vectors and spent
-    // twice the instructions on every call.
-    if (left < pending.left) pending.left = left;
-    if (right > pending.right) pending.right = right;
-    if (top < pending.rows.top) pending.rows.top = top;
-    if (bottom > pending.rows.bottom) pending.rows.bottom = bottom;
+    // Most fills lie in one column of tiles, the rest in two: the first and
+    // last marked alone, where a loop took as many instructions to set up.
     const uint64_t bands = Bands(top, bottom);
-    for (int32_t column = left / kTile; column <= (right - 1) / kTile; ++column) {
-        pending.heldBands[size_t(column)] |= bands;
-    }
+    uint64_t* const held = pending.heldBands.data();
+    const int32_t firstTile = left / kTile;
+    const int32_t lastTile = (right - 1) / kTile;
+    held[firstTile] |= bands;
+    held[lastTile] |= bands;
+    for (int32_t tile = firstTile + 1; tile < lastTile; ++tile) held[tile] |= bands;
     // Read once: each push_back's stores might alias `pending`, so spans[x]
     // would load the vectors' address again for every column.
     std::vector<ColumnSpan>* const columns = pending.spans.data();
@@ -369,6 +393,11 @@ void DeferColumnFill(Bitmap* bitmap, const PixelRect& rect, uint32_t pixel) {
                 continue;
             }
         }
+        if (spans.size() == spans.capacity()) [[unlikely]] {
+            GrowColumn(spans);
+        }
+        // Tells the compiler that push_back need not grow the vector.
+        if (spans.size() >= spans.capacity()) __builtin_unreachable();
         spans.push_back({top, bottom, pixel, stamp});
     }
 }
@@ -398,6 +427,7 @@ const StampPlane* NextStamp(const Bitmap* bitmap, const PixelRect& area) {
 
 void SettleAllColumns(const Bitmap* bitmap) {
     if (!HoldsColumns(bitmap)) return;
+    FindHeldArea();
     pending.pieces.clear();
     pending.heads.clear();
     pending.headRanges.clear();
@@ -416,6 +446,7 @@ void SettleAllColumns(const Bitmap* bitmap) {
 
 void DropColumns(const Bitmap* bitmap) {
     if (!HoldsColumns(bitmap)) return;
+    FindHeldArea();
     for (int32_t x = pending.left; x < pending.right; ++x) EmptyColumn(pending.spans[size_t(x)]);
     Forget();
 }

@@ -125,6 +125,14 @@ TEST(HeldBackColumns, KeepACallDrawnBetweenRunsOfOneColour) {
     }
 }
 
+// Rows from the 64th band of 32 on share one mark, so on a bitmap taller
+// than 2,048 rows the columns held back at its foot must be painted too.
+TEST(HeldBackColumns, ReachTheFootOfATallBitmap) {
+    TestSurface surface(8, 2100);
+    DrawColumns(surface.dc, RGB(0, 0, 9), 1, 6, 2098);
+    EXPECT_EQ(surface.At(3, 2090), 0x000009u);
+}
+
 // A held-back column must reach whatever copies the bitmap, and a bitmap
 // deleted with columns pending must not paint them into the next one.
 TEST(HeldBackColumns, ReachCopiesAndDieWithTheirBitmap) {
