@@ -135,9 +135,9 @@ void Forget() {
 // settling paints nothing more there.
 void FindHeldArea() {
     const std::vector<uint64_t>& held = pending.heldBands;
-    const auto first = std::find_if(held.begin(), held.end(), [](uint64_t bands) { return bands; });
-    const auto last =
-        std::find_if(held.rbegin(), held.rend(), [](uint64_t bands) { return bands; });
+    auto holds = [](uint64_t bands) { return bands != 0; };
+    const auto first = std::find_if(held.begin(), held.end(), holds);
+    const auto last = std::find_if(held.rbegin(), held.rend(), holds);
     const int32_t width = int32_t(pending.owner->surface.width);
     const int32_t height = int32_t(pending.owner->surface.height);
     pending.left = int32_t(first - held.begin()) * kTile;
