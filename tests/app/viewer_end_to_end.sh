@@ -28,6 +28,14 @@ fail() {
   for log in "$work"/xvfb.log "$work"/openbox.log; do
     [ -s "$log" ] && { echo "--- ${log##*/}:"; tail -n 5 "$log"; } >&2
   done
+  # A first run on a fresh machine once waited 30 s for the window: these
+  # tell a viewer stuck before its window from a window left unmapped.
+  if [ -n "${viewer_pid:-}" ] && kill -0 "$viewer_pid" 2>/dev/null; then
+    {
+      echo "--- the viewer still runs: $(grep State /proc/"$viewer_pid"/status), waiting in $(cat /proc/"$viewer_pid"/wchan)"
+      echo "--- windows titled Vellumtarn, mapped or not: $(xdotool search --name '^Vellumtarn$' 2>&1 | tr '\n' ' ')"
+    } >&2
+  fi
   exit 1
 }
 
