@@ -44,6 +44,15 @@ TEST(StretchBlt, EqualSizesCopyPixelForPixelClippedToBothBitmaps) {
     EXPECT_EQ(shifted.At(3, 0), source.At(0, 1));
     EXPECT_EQ(shifted.At(4, 1), source.At(1, 2));
     EXPECT_EQ(shifted.Changed().size(), 4u);
+    // A source rectangle reaching past the source, on either side, copies
+    // only its part inside and reads nothing beyond.
+    TestSurface past(5, 4), before(5, 4);
+    StretchBlt(past.dc, 0, 0, 4, 3, source.dc, 2, 1, 4, 3, SRCCOPY);
+    EXPECT_EQ(past.Pixels(0, 0, 2, 2), source.Pixels(2, 1, 2, 2));
+    EXPECT_EQ(past.Changed().size(), 4u);
+    StretchBlt(before.dc, 0, 0, 2, 2, source.dc, -1, -1, 2, 2, SRCCOPY);
+    EXPECT_EQ(before.At(1, 1), source.At(0, 0));
+    EXPECT_EQ(before.Changed().size(), 1u);
     EXPECT_FALSE(StretchBlt(shifted.dc, 0, 0, 8, 6, source.dc, 0, 0, 4, 3, SRCCOPY)) << "stretched";
 }
 
