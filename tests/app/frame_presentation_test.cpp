@@ -35,6 +35,9 @@ TEST_F(FramePresentationTest, FrameAfterAResizeIsExactlyTheNewClientSizeWithItsO
              {std::pair{0, h / 2}, {w - 1, h / 2}, {w / 2, h - 1}, {w - 1, h - 1}}) {
             EXPECT_EQ(frame[static_cast<size_t>(y) * w + x], 0u) << x << "," << y;
         }
+        // The white background just inside the lower corners, where a frame
+        // laid out at another width would not put it.
+        for (const int x : {1, w - 2}) EXPECT_EQ(frame[size_t(h - 2) * w + x], 0xFFFFFFu) << x;
     }
 }
 
