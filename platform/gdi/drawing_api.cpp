@@ -204,7 +204,10 @@ int DrawTextA(HDC handle, LPCSTR text, int length, LPRECT rect, UINT format) {
     const int64_t count = length < 0 ? int64_t(strlen(text)) : length;
     if (TraceOn()) TraceText(text, count, *rect, format);
     const PixelRect clip{rect->left, rect->top, rect->right, rect->bottom};
-    auto area = [&] { return clip; };
+    // The cells, not the rectangle: a partition line's label has a
+    // rectangle of 200 by 25 pixels around two to five cells, and the
+    // held-back columns under the rest of it need no stamps.
+    auto area = [&] { return Intersect(TextCells(rect->left, rect->top, count), clip); };
     DrawAtOnce(*dc, area, [&](const PixelSurface& surface, const Inks& inks) {
         DrawTextCells(surface, clip, rect->left, rect->top, text, count, inks.text,
                       inks.background);

@@ -42,8 +42,8 @@ const CellRows& CellRowsIn(uint32_t foreground, uint32_t background) {
 // Cell by cell, so that a cell's clipping is decided once for its rows.
 void DrawTextCells(const PixelSurface& surface, const PixelRect& clip, int64_t left, int64_t top,
                    const char* text, int64_t length, uint32_t foreground, uint32_t background) {
-    const PixelRect cells{left, top, left + length * kGlyphWidth, top + kGlyphHeight};
-    const PixelRect visible = Intersect(Intersect(cells, clip), Bounds(surface));
+    const PixelRect visible =
+        Intersect(Intersect(TextCells(left, top, length), clip), Bounds(surface));
     if (visible.Empty()) return;
     // In one colour the glyphs do not show: the cells are a solid block.
     // The stamps of a label drawn over held-back fills are such a colour,
