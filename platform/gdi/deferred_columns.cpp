@@ -199,6 +199,12 @@ void ResolveColumn(std::vector<ColumnSpan>& spans) {
         int32_t cursor = span->top;
         size_t first = 0;
         while (first < covered.size() && covered[first].bottom < span->top) ++first;
+        // Only for speed: four spans in five of the heaviest frame lie
+        // wholly inside one range, and would keep and merge nothing.
+        if (first < covered.size() && covered[first].top <= span->top &&
+            covered[first].bottom >= span->bottom) {
+            continue;
+        }
         size_t last = first;
         for (; last < covered.size() && covered[last].top <= span->bottom; ++last) {
             if (covered[last].top > cursor) keep(*span, cursor, covered[last].top);
