@@ -1,6 +1,6 @@
 // Times the drawing workloads of a 1920x1080 frame on the software GDI:
 // Freedoom's E1M1 linedefs and segs placed as the overview places them, with
-// each kind of pen the viewer uses, 3,000 long random lines, tall
+// each kind of pen the viewer uses, 3,000 long random lines (also by slope), tall
 // wall columns, the clearing rectangle and one line whose ends lie a billion
 // pixels away.
 //   gdi-bench [REPEATS] [WAD]
@@ -165,6 +165,30 @@ int main(int argc, char** argv) {
         SelectObject(dc, previousPen);
         DeleteObject(handle);
     }
+
+    // The same lines in three sets by slope, with the solid pen. Lines at
+    // least four pixels across for each row down are written as runs along
+    // their rows; the others a pixel at a time, with a new row (a new cache
+    // line) every one to four pixels, or every pixel for steep ones.
+    struct SlopeCase {
+        const char* name;
+        std::vector<Line> lines;
+    };
+    SlopeCase slopes[] = {{"flatter than 1 in 4", {}}, {"other flat", {}}, {"steep", {}}};
+    for (const Line& l : randomLines) {
+        const int across = std::abs(l.x1 - l.x0);
+        const int down = std::abs(l.y1 - l.y0);
+        slopes[across < down ? 2 : across >= 4 * down ? 0 : 1].lines.push_back(l);
+    }
+    HPEN solidPen = CreatePen(PS_SOLID, 0, RGB(200, 40, 90));
+    SelectObject(dc, solidPen);
+    for (const SlopeCase& slope : slopes) {
+        const double ns = BestNanoseconds(repeats, [&] { DrawLines(dc, slope.lines); });
+        printf("  pen width 0, %-19s %4zu lines: %.3f ms %6.3f ns/pixel\n", slope.name,
+               slope.lines.size(), ns / 1e6, ns / CosmeticPixels(slope.lines));
+    }
+    SelectObject(dc, previousPen);
+    DeleteObject(solidPen);
 
     // The bound under any line kernel: the same stores with nothing to work
     // out, since a steep line's every pixel is a new row in memory. The rows
