@@ -52,7 +52,6 @@ void FillWholeBox(uint32_t* row, int64_t rows, ptrdiff_t stride, uint32_t frame,
 // took more instructions than their steps. A span of 9 to 15 pixels, no
 // whole step, is two overlapping halves of one.
 void FillLongSpan(uint32_t* row, int64_t count, uint32_t pixel) {
-    using FourPixels = uint32_t __attribute__((vector_size(4 * sizeof(uint32_t))));
     const FourPixels four = FourPixels{} + pixel;
     auto fillEight = [&four](uint32_t* at) {
         memcpy(at, &four, sizeof four);

