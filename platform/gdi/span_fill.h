@@ -27,10 +27,11 @@ inline void FillSpan(uint32_t* row, int64_t count, uint32_t pixel) {
 }
 
 // As FillSpan, for spans of mostly four pixels or more, such as the runs
-// along the rows of a flat line: from four to eight pixels, two stores of
-// four that overlap as much as the count leaves, with no loop whose exit
-// moves from run to run. The 3,000 random lines of gdi-bench took a tenth
-// less time.
+// along the rows of a flat line and the rows of a flat wide band: from four
+// to eight pixels, two stores of four that overlap as much as the count
+// leaves, with no loop whose exit moves from row to row. The 3,000 random
+// lines of gdi-bench took a tenth less time with a one-pixel pen, and a
+// seventh less with pens of width 2 and 3.
 inline void FillRun(uint32_t* row, int64_t count, uint32_t pixel) {
     if (count < 4 || count > 8) {
         FillSpan(row, count, pixel);
