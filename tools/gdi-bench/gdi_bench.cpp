@@ -11,11 +11,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
-#include <random>
 #include <vector>
 
 #include "platform/gdi/host_surface.h"
 #include "platform/windows_api.h"
+#include "tools/gdi-bench/bench_lines.h"
 #include "wad/level_view.h"
 #include "wad/wad_archive.h"
 
@@ -25,9 +25,7 @@ constexpr int kWidth = 1920;
 constexpr int kHeight = 1080;
 constexpr const char* kFreedoomWad = "/usr/share/games/doom/freedoom1.wad";
 
-struct Line {
-    int x0, y0, x1, y1;
-};
+using Line = BenchLine;
 
 // The overview transform in single precision, in its order: product, sum, quotient.
 int Place(int16_t c, float offset, float scale) {
@@ -71,23 +69,6 @@ double BestNanoseconds(int repeats, const std::function<void()>& work) {
         best = std::min(best, ThreadNanoseconds() - start);
     }
     return best;
-}
-
-// Lines with both ends anywhere in the frame, the same every run.
-std::vector<Line> RandomLines(int count) {
-    std::mt19937 random(13);
-    std::uniform_int_distribution<int> x(0, kWidth - 1);
-    std::uniform_int_distribution<int> y(0, kHeight - 1);
-    std::vector<Line> lines;
-    for (int i = 0; i < count; ++i) lines.push_back({x(random), y(random), x(random), y(random)});
-    return lines;
-}
-
-// One pixel a step along the major axis, the end left out.
-double CosmeticPixels(const std::vector<Line>& lines) {
-    double pixels = 0;
-    for (const Line& l : lines) pixels += std::max(std::abs(l.x1 - l.x0), std::abs(l.y1 - l.y0));
-    return pixels;
 }
 
 // The offsets of the lines' pixels in drawing order, a step at a time with
@@ -137,13 +118,7 @@ int main(int argc, char** argv) {
            repeats);
     printf("E1M1 linedefs and segs: %zu lines\n", lines.size());
 
-    struct PenCase {
-        const char* name;
-        int style;
-        int width;
-    };
-    for (const PenCase& pen : {PenCase{"width 0", PS_SOLID, 0}, PenCase{"width 2", PS_SOLID, 2},
-                               PenCase{"width 3", PS_SOLID, 3}, PenCase{"dotted", PS_DOT, 1}}) {
+    for (const BenchPen& pen : kBenchPens) {
         HPEN handle = CreatePen(pen.style, pen.width, RGB(200, 40, 90));
         SelectObject(dc, handle);
         const double ns = BestNanoseconds(repeats, [&] { DrawLines(dc, lines); });
@@ -153,10 +128,9 @@ int main(int argc, char** argv) {
         DeleteObject(handle);
     }
 
-    const std::vector<Line> randomLines = RandomLines(3000);
+    const std::vector<Line> randomLines = RandomLines(3000, kWidth, kHeight);
     printf("3000 random lines across the frame: %.0f pixels\n", CosmeticPixels(randomLines));
-    for (const PenCase& pen : {PenCase{"width 0", PS_SOLID, 0}, PenCase{"width 2", PS_SOLID, 2},
-                               PenCase{"width 3", PS_SOLID, 3}, PenCase{"dotted", PS_DOT, 1}}) {
+    for (const BenchPen& pen : kBenchPens) {
         HPEN handle = CreatePen(pen.style, pen.width, RGB(200, 40, 90));
         SelectObject(dc, handle);
         const double ns = BestNanoseconds(repeats, [&] { DrawLines(dc, randomLines); });

@@ -10,58 +10,9 @@
 #include <cstdio>
 #include <vector>
 
-#ifdef _WIN32
-#include <windows.h>
-#else
-#include "platform/gdi/host_surface.h"
-#include "platform/windows_api.h"
-#endif
+#include "tools/gdi-compare/canvas.h"
 
 namespace {
-
-struct Canvas {
-    HDC dc;
-    HBITMAP bitmap;
-    int width;
-    int height;
-};
-
-#ifdef _WIN32
-// A top-down 32-bit DIB section: its bits are the pixels as Windows draws them.
-Canvas MakeCanvas(int width, int height) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HDC dc = CreateCompatibleDC(nullptr);
-    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    SelectObject(dc, bitmap);
-    return {dc, bitmap, width, height};
-}
-
-const uint32_t* Pixels(const Canvas& canvas, int* stride) {
-    GdiFlush();
-    DIBSECTION section{};
-    GetObject(canvas.bitmap, sizeof(section), &section);
-    *stride = canvas.width;
-    return static_cast<const uint32_t*>(section.dsBm.bmBits);
-}
-#else
-Canvas MakeCanvas(int width, int height) {
-    HDC dc = CreateCompatibleDC(nullptr);
-    HBITMAP bitmap = CreateCompatibleBitmap(dc, width, height);
-    SelectObject(dc, bitmap);
-    return {dc, bitmap, width, height};
-}
-
-const uint32_t* Pixels(const Canvas& canvas, int* stride) {
-    return BitmapPixels(canvas.bitmap, nullptr, nullptr, stride);
-}
-#endif
 
 void DrawLine(const Canvas& canvas, int x0, int y0, int x1, int y1, int width, COLORREF colour) {
     HPEN pen = CreatePen(PS_SOLID, width, colour);
