@@ -25,20 +25,18 @@ constexpr int kWidth = 1920;
 constexpr int kHeight = 1080;
 constexpr const char* kFreedoomWad = "/usr/share/games/doom/freedoom1.wad";
 
-using Line = BenchLine;
-
 // The overview transform in single precision, in its order: product, sum, quotient.
 int Place(int16_t c, float offset, float scale) {
     return int((float(c) * scale + offset * scale) / 10.0f);
 }
 
-Line PlaceLine(const MapVertex& a, const MapVertex& b, const MapViewDefaults& view) {
+BenchLine PlaceLine(const MapVertex& a, const MapVertex& b, const MapViewDefaults& view) {
     return {Place(a.x, view.offsetX, view.scale), Place(a.y, view.offsetY, view.scale),
             Place(b.x, view.offsetX, view.scale), Place(b.y, view.offsetY, view.scale)};
 }
 
-std::vector<Line> MapLines(const LevelView& level, const MapViewDefaults& view) {
-    std::vector<Line> lines;
+std::vector<BenchLine> MapLines(const LevelView& level, const MapViewDefaults& view) {
+    std::vector<BenchLine> lines;
     for (int i = 0; i < level.numLinedefs; ++i) {
         const MapLinedef& linedef = level.linedefs[i];
         lines.push_back(PlaceLine(level.vertexes[linedef.startVertex],
@@ -75,9 +73,9 @@ double BestNanoseconds(int repeats, const std::function<void()>& work) {
 // the minor axis rounded, in rows `stride` pixels apart: the same rows and
 // columns as the drawn lines up to a pixel, so storing to them costs what
 // the drawn pixels' memory costs.
-std::vector<uint32_t> PixelOffsets(const std::vector<Line>& lines, int64_t stride) {
+std::vector<uint32_t> PixelOffsets(const std::vector<BenchLine>& lines, int64_t stride) {
     std::vector<uint32_t> offsets;
-    for (const Line& l : lines) {
+    for (const BenchLine& l : lines) {
         const int64_t steps = std::max(std::abs(l.x1 - l.x0), std::abs(l.y1 - l.y0));
         for (int64_t t = 0; t < steps; ++t) {
             const int64_t x = l.x0 + ((l.x1 - l.x0) * t * 2 + steps) / (2 * steps);
@@ -89,8 +87,8 @@ std::vector<uint32_t> PixelOffsets(const std::vector<Line>& lines, int64_t strid
     return offsets;
 }
 
-void DrawLines(HDC dc, const std::vector<Line>& lines) {
-    for (const Line& line : lines) {
+void DrawLines(HDC dc, const std::vector<BenchLine>& lines) {
+    for (const BenchLine& line : lines) {
         MoveToEx(dc, line.x0, line.y0, NULL);
         LineTo(dc, line.x1, line.y1);
     }
@@ -108,7 +106,7 @@ int main(int argc, char** argv) {
         fprintf(stderr, "gdi-bench: no E1M1 in %s\n", wadPath);
         return 1;
     }
-    const std::vector<Line> lines = MapLines(level, mapViewDefaults[0]);
+    const std::vector<BenchLine> lines = MapLines(level, mapViewDefaults[0]);
 
     HDC dc = CreateCompatibleDC(NULL);
     HBITMAP bitmap = CreateCompatibleBitmap(dc, kWidth, kHeight);
@@ -128,7 +126,7 @@ int main(int argc, char** argv) {
         DeleteObject(handle);
     }
 
-    const std::vector<Line> randomLines = RandomLines(3000, kWidth, kHeight);
+    const std::vector<BenchLine> randomLines = RandomLines(3000, kWidth, kHeight);
     printf("3000 random lines across the frame: %.0f pixels\n", CosmeticPixels(randomLines));
     for (const BenchPen& pen : kBenchPens) {
         HPEN handle = CreatePen(pen.style, pen.width, RGB(200, 40, 90));
@@ -146,10 +144,10 @@ int main(int argc, char** argv) {
     // line) every one to four pixels, or every pixel for steep ones.
     struct SlopeCase {
         const char* name;
-        std::vector<Line> lines;
+        std::vector<BenchLine> lines;
     };
     SlopeCase slopes[] = {{"flatter than 1 in 4", {}}, {"other flat", {}}, {"steep", {}}};
-    for (const Line& l : randomLines) {
+    for (const BenchLine& l : randomLines) {
         const int across = std::abs(l.x1 - l.x0);
         const int down = std::abs(l.y1 - l.y0);
         slopes[across < down ? 2 : across >= 4 * down ? 0 : 1].lines.push_back(l);
