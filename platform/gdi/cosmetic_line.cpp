@@ -122,7 +122,7 @@ __attribute__((noinline)) void DrawSolidLine(const PixelSurface& surface, int x0
     }
     if (WritesRuns(walk)) {
         WalkRuns(w, [&](ptrdiff_t offset, int64_t, int64_t count) {
-            FillRun(RunStart(pixels, offset, count, walk.majorSign), count, pixel);
+            FillSpan(RunStart(pixels, offset, count, walk.majorSign), count, pixel);
         });
         return;
     }

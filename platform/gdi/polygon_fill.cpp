@@ -95,7 +95,7 @@ void FillBetween(const PixelSurface& surface, int64_t y, int64_t end, EdgeWalk& 
     EdgeWalk to = right;
     for (uint32_t* row = surface.Row(int(y)); y < end; ++y, row += surface.stride) {
         const int64_t first = std::max<int64_t>(from.x, 0);
-        FillRun(row + first, std::min<int64_t>(to.x, surface.width) - first, pixel);
+        FillSpan(row + first, std::min<int64_t>(to.x, surface.width) - first, pixel);
         StepEdge(from);
         StepEdge(to);
     }

@@ -17,25 +17,18 @@ void FillLongSpan(uint32_t* row, int64_t count, uint32_t pixel);
 
 // `count` pixels from `row` on; none when count <= 0. Most spans of a frame
 // are a few pixels, the rows of steep bands and of the vertices' squares,
-// for which a call costs more than the pixels.
+// for which a call costs more than the pixels. The count changes from row to
+// row in the runs along a flat line and the rows of a flat wide band, where a
+// loop whose exit moves with it costs more than its stores: from four to
+// eight pixels, [0, 4) and [count - 4, count) together are [0, count), since
+// count - 4 <= 4, so two stores of four cover them.
 inline void FillSpan(uint32_t* row, int64_t count, uint32_t pixel) {
     if (count > 8) {
         FillLongSpan(row, count, pixel);
         return;
     }
-    for (int64_t x = 0; x < count; ++x) row[x] = pixel;
-}
-
-// As FillSpan, for spans whose count changes from row to row, such as the
-// runs along the rows of a flat line and the rows of a flat wide band. From
-// four to eight pixels, two stores of four cover them with no loop whose
-// exit moves with the count: [0, 4) and [count - 4, count) together are
-// [0, count) when 4 <= count <= 8, since count - 4 <= 4. The 3,000 random
-// lines of gdi-bench took a tenth less time with a one-pixel pen, and a
-// seventh less with pens of width 2 and 3.
-inline void FillRun(uint32_t* row, int64_t count, uint32_t pixel) {
-    if (count < 4 || count > 8) {
-        FillSpan(row, count, pixel);
+    if (count < 4) {
+        for (int64_t x = 0; x < count; ++x) row[x] = pixel;
         return;
     }
     const FourPixels four = FourPixels{} + pixel;
