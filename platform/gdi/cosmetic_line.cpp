@@ -32,13 +32,43 @@ inline void Step(const PixelWalk& w, ptrdiff_t& offset, int64_t& remainder, ptrd
     offset += carry ? w.minorStep : 0;
 }
 
+// How many steps ahead of the pixel it plots a walker asks for the memory
+// of a later pixel. A steep line's every pixel is a new row, so its stores
+// miss the cache one after another, and a store that misses holds up those
+// behind it: the processor's window fills with the walk's arithmetic after
+// a few dozen of them. Asked for early, the rows arrive side by side. On a
+// machine whose memory was slow, the 3,000 random lines of gdi-bench took
+// two thirds of the time; where memory keeps up it changes nothing.
+constexpr int64_t kPrefetchAhead = 16;
+
+// Where a walker at `offset` with `remainder` will be after the steps that
+// along and added stand for (StepsOf): Step's arithmetic, the walker kept.
+inline ptrdiff_t OffsetLater(const PixelWalk& w, ptrdiff_t offset, int64_t remainder,
+                             ptrdiff_t along, int64_t added) {
+    return offset + along + (remainder + added >= w.twoLength ? w.minorStep : 0);
+}
+
+// The along and added of Step for n steps at once. With D = twoRise and
+// L = twoLength, n steps add nD = cL + e to the remainder (e < L): c
+// carries for certain, and one more when the remainder, below L, plus e
+// reaches L, which is what Step then asks.
+struct ManySteps {
+    ptrdiff_t along;
+    int64_t added;
+};
+
+ManySteps StepsOf(const PixelWalk& w, int64_t n) {
+    const int64_t added = n * w.twoRise;
+    return {n * w.majorStep + (added / w.twoLength) * w.minorStep, added % w.twoLength};
+}
+
 // Calls plot(offset, i) for the i-th visible pixel. One walker's next pixel
 // waits for its carry, a chain of a few cycles a pixel; four walkers, each
-// on every fourth step, run side by side. Four steps add 4D = cL + e to the
-// remainder (D = twoRise, L = twoLength, e < L): c carries for certain and
-// one more when the remainder, below L, plus e reaches L.
+// on every fourth step, run side by side. While the pixel kPrefetchAhead
+// steps on is still visible, each walker first asks for its memory: that
+// pixel lies inside the surface, where the walk's own pixels do.
 template <class Plot>
-void WalkPixels(const PixelWalk& w, Plot plot) {
+void WalkPixels(const uint32_t* pixels, const PixelWalk& w, Plot plot) {
     constexpr int kLanes = 4;
     ptrdiff_t offset[kLanes];
     int64_t remainder[kLanes];
@@ -49,14 +79,23 @@ void WalkPixels(const PixelWalk& w, Plot plot) {
         remainder[k] = nextRemainder;
         Step(w, nextOffset, nextRemainder, w.majorStep, w.twoRise);
     }
-    const int64_t added = kLanes * w.twoRise;
-    const ptrdiff_t along = kLanes * w.majorStep + (added / w.twoLength) * w.minorStep;
-    const int64_t left = added % w.twoLength;
+    const ManySteps lanes = StepsOf(w, kLanes);
     int64_t i = 0;
+    if (w.count > kLanes + kPrefetchAhead) {  // its division only for lines that use it
+        const ManySteps ahead = StepsOf(w, kPrefetchAhead);
+        for (; i + kLanes + kPrefetchAhead <= w.count; i += kLanes) {
+            for (int k = 0; k < kLanes; ++k) {
+                __builtin_prefetch(
+                    pixels + OffsetLater(w, offset[k], remainder[k], ahead.along, ahead.added), 1);
+                plot(offset[k], i + k);
+                Step(w, offset[k], remainder[k], lanes.along, lanes.added);
+            }
+        }
+    }
     for (; i + kLanes <= w.count; i += kLanes) {
         for (int k = 0; k < kLanes; ++k) {
             plot(offset[k], i + k);
-            Step(w, offset[k], remainder[k], along, left);
+            Step(w, offset[k], remainder[k], lanes.along, lanes.added);
         }
     }
     for (int k = 0; i + k < w.count; ++k) plot(offset[k], i + k);
@@ -126,7 +165,7 @@ __attribute__((noinline)) void DrawSolidLine(const PixelSurface& surface, int x0
         });
         return;
     }
-    WalkPixels(w, [&](ptrdiff_t offset, int64_t) { pixels[offset] = pixel; });
+    WalkPixels(pixels, w, [&](ptrdiff_t offset, int64_t) { pixels[offset] = pixel; });
 }
 
 // Step t of the line is a dot when t mod 6 < 3. A run in the walking
@@ -161,7 +200,7 @@ void DrawDottedLine(const PixelSurface& surface, int x0, int y0, int x1, int y1,
     // WalkPixels plots the pixels in order, so the phase is counted: worked
     // out from the pixel's index, it cost a quarter of the time again.
     int phase = firstPhase;
-    WalkPixels(w, [&](ptrdiff_t offset, int64_t) {
+    WalkPixels(pixels, w, [&](ptrdiff_t offset, int64_t) {
         pixels[offset] = colours[phase];
         phase = phase + 1 == kPeriod ? 0 : phase + 1;
     });
