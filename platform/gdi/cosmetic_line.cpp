@@ -60,7 +60,8 @@ struct ManySteps {
 
 ManySteps StepsOf(const PixelWalk& w, int64_t n) {
     const int64_t added = n * w.twoRise;
-    return {n * w.majorStep + (added / w.twoLength) * w.minorStep, added % w.twoLength};
+    const ptrdiff_t along = n * w.majorStep + (added / w.twoLength) * w.minorStep;
+    return {along, added % w.twoLength};
 }
 
 // Calls plot(offset, i) for the i-th visible pixel. One walker's next pixel
