@@ -42,13 +42,6 @@ inline void Step(const PixelWalk& w, ptrdiff_t& offset, int64_t& remainder, ptrd
 // memory keeps up it changed nothing measurable.
 constexpr int64_t kPrefetchAhead = 16;
 
-// Where a walker at `offset` with `remainder` will be after the steps that
-// along and added stand for (StepsOf): Step's arithmetic, the walker kept.
-inline ptrdiff_t OffsetLater(const PixelWalk& w, ptrdiff_t offset, int64_t remainder,
-                             ptrdiff_t along, int64_t added) {
-    return offset + along + (remainder + added >= w.twoLength ? w.minorStep : 0);
-}
-
 // The along and added of Step for n steps at once. With D = twoRise and
 // L = twoLength, n steps add nD = cL + e to the remainder (e < L): c
 // carries for certain, and one more when the remainder, below L, plus e
@@ -62,6 +55,13 @@ ManySteps StepsOf(const PixelWalk& w, int64_t n) {
     const int64_t added = n * w.twoRise;
     const ptrdiff_t along = n * w.majorStep + (added / w.twoLength) * w.minorStep;
     return {along, added % w.twoLength};
+}
+
+// Where a walker at `offset` with `remainder` will be after `steps`:
+// Step's arithmetic, the walker kept.
+inline ptrdiff_t OffsetLater(const PixelWalk& w, ptrdiff_t offset, int64_t remainder,
+                             const ManySteps& steps) {
+    return offset + steps.along + (remainder + steps.added >= w.twoLength ? w.minorStep : 0);
 }
 
 // Calls plot(offset, i) for the i-th visible pixel. One walker's next pixel
@@ -87,8 +87,7 @@ void WalkPixels(const uint32_t* pixels, const PixelWalk& w, Plot plot) {
         const ManySteps ahead = StepsOf(w, kPrefetchAhead);
         for (; i + kLanes + kPrefetchAhead <= w.count; i += kLanes) {
             for (int k = 0; k < kLanes; ++k) {
-                __builtin_prefetch(
-                    pixels + OffsetLater(w, offset[k], remainder[k], ahead.along, ahead.added), 1);
+                __builtin_prefetch(pixels + OffsetLater(w, offset[k], remainder[k], ahead), 1);
                 plot(offset[k], i + k);
                 Step(w, offset[k], remainder[k], lanes.along, lanes.added);
             }

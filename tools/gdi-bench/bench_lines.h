@@ -34,6 +34,14 @@ inline double CosmeticPixels(const std::vector<BenchLine>& lines) {
     return pixels;
 }
 
+// Each line from its first end to its second, with the selected pen.
+inline void DrawLines(HDC dc, const std::vector<BenchLine>& lines) {
+    for (const BenchLine& line : lines) {
+        MoveToEx(dc, line.x0, line.y0, NULL);
+        LineTo(dc, line.x1, line.y1);
+    }
+}
+
 // Each kind of pen the viewer draws lines with.
 struct BenchPen {
     const char* name;

@@ -87,13 +87,6 @@ std::vector<uint32_t> PixelOffsets(const std::vector<BenchLine>& lines, int64_t 
     return offsets;
 }
 
-void DrawLines(HDC dc, const std::vector<BenchLine>& lines) {
-    for (const BenchLine& line : lines) {
-        MoveToEx(dc, line.x0, line.y0, NULL);
-        LineTo(dc, line.x1, line.y1);
-    }
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
