@@ -77,6 +77,10 @@ TEST(CosmeticLine, OnePixelPerStepTheSameEitherDirection) {
             EXPECT_EQ(Drawn(l, 48, 48), ReferenceLine(l.x0, l.y0, l.x1, l.y1, 48, 48)) << Name(l);
         }
     }
+    // Hundreds of pixels long too: the walk hands its pixels on in batches.
+    for (const Segment& l : RandomSegments(40, -40, 340, 7)) {
+        EXPECT_EQ(Drawn(l, 300, 300), ReferenceLine(l.x0, l.y0, l.x1, l.y1, 300, 300)) << Name(l);
+    }
 }
 
 // Clipped to the bitmap, the pixels the whole line lights inside it, however
