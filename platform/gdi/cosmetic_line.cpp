@@ -10,6 +10,7 @@ namespace gdi {
 namespace {
 
 constexpr int kDotRun = 3;
+constexpr int kPeriod = 2 * kDotRun;
 
 // Most of a frame's one-pixel lines are level or plumb, as a map's linedefs
 // mostly are, and a few pixels long: the general walk's setup cost more
@@ -65,7 +66,8 @@ bool FitsLanes(const PixelSurface& surface, const PixelWalk& w) {
            int64_t(surface.height) * surface.stride <= (int64_t(1) << 32);
 }
 
-// Calls plot(offset) for each visible pixel, in order. Eight walkers, each
+// Calls plot(offsets, count, first) for each batch of visible pixels, in
+// order, the batch's first being the first-th visible pixel. Eight walkers, each
 // on every eighth step, take Step's arithmetic in the lanes of two vectors
 // and write a batch of offsets, which plot then reads back: a pixel's carry
 // no longer waits for the pixel before, and the loop that stores is a load
@@ -84,7 +86,7 @@ void WalkPixels(const PixelSurface& surface, const PixelWalk& w, Plot plot) {
     int64_t remainder = w.remainder;
     if (!FitsLanes(surface, w)) {  // a line with an end hundreds of millions of pixels away
         for (int64_t i = 0; i < w.count; ++i) {
-            plot(offset);
+            plot(&offset, 1, i);
             Step(w, offset, remainder, w.majorStep, w.twoRise);
         }
         return;
@@ -123,7 +125,7 @@ void WalkPixels(const PixelSurface& surface, const PixelWalk& w, Plot plot) {
             step(low, lowRemainders);
             step(high, highRemainders);
         }
-        for (int j = 0; j < count; ++j) plot(batch[j]);
+        plot(batch, count, done);
     }
 }
 
@@ -159,6 +161,20 @@ bool WritesRuns(const LineWalk& walk) {
     return walk.xMajor && walk.length >= kRunsFrom * walk.rise;
 }
 
+// Pixel j of a stretch of a dotted line takes colours[phase + j mod 6].
+// Six at a time, they take the six colours from phase on, which a table of
+// two periods holds for any phase: no pixel asks which colour it is, nor
+// waits for the pixel before to count its phase.
+template <class At>
+void PaintDots(const uint32_t* colours, int phase, int64_t count, At at) {
+    const uint32_t* const window = colours + phase;
+    int64_t j = 0;
+    for (; j + kPeriod <= count; j += kPeriod) {
+        for (int k = 0; k < kPeriod; ++k) *at(j + k) = window[k];
+    }
+    for (int k = 0; j < count; ++j, ++k) *at(j) = window[k];
+}
+
 // The pixels [start, start + count) of a row walked in direction `sign`,
 // as offsets from the run's first pixel.
 uint32_t* RunStart(uint32_t* pixels, ptrdiff_t offset, int64_t count, int sign) {
@@ -191,30 +207,26 @@ __attribute__((noinline)) void DrawSolidLine(const PixelSurface& surface, int x0
         });
         return;
     }
-    WalkPixels(surface, w, [&](ptrdiff_t offset) { pixels[offset] = pixel; });
+    WalkPixels(surface, w, [&](const auto* offsets, int count, int64_t) {
+        for (int j = 0; j < count; ++j) pixels[offsets[j]] = pixel;
+    });
 }
 
-// Step t of the line is a dot when t mod 6 < 3. A run in the walking
-// direction takes its colours from a table of two periods starting at the
-// run's phase, so no pixel asks which colour it is.
+// Step t of the line is a dot when t mod 6 < 3.
 void DrawDottedLine(const PixelSurface& surface, int x0, int y0, int x1, int y1, uint32_t dot,
                     uint32_t gap) {
     LineWalk walk;
     PixelWalk w;
     if (!StartCosmeticWalk(surface, x0, y0, x1, y1, &walk, &w)) return;
     uint32_t* const pixels = surface.pixels;
-    constexpr int kPeriod = 2 * kDotRun;
     uint32_t colours[2 * kPeriod];
     for (int i = 0; i < 2 * kPeriod; ++i) colours[i] = i % kPeriod < kDotRun ? dot : gap;
     const int firstPhase = int(w.first % kPeriod);
+    auto phaseOf = [&](int64_t first) { return int((firstPhase + first) % kPeriod); };
     if (walk.rise == 0 || WritesRuns(walk)) {
         auto paintRun = [&](ptrdiff_t offset, int64_t first, int64_t count) {
-            int phase = int((firstPhase + first) % kPeriod);
-            uint32_t* at = pixels + offset;
-            for (int64_t j = 0; j < count; ++j, at += w.majorStep) {
-                *at = colours[phase];
-                phase = phase + 1 == kPeriod ? 0 : phase + 1;
-            }
+            PaintDots(colours, phaseOf(first), count,
+                      [&](int64_t j) { return pixels + offset + j * w.majorStep; });
         };
         if (walk.rise == 0) {
             paintRun(w.offset, 0, w.count);
@@ -223,12 +235,8 @@ void DrawDottedLine(const PixelSurface& surface, int x0, int y0, int x1, int y1,
         }
         return;
     }
-    // WalkPixels plots the pixels in order, so the phase is counted: worked
-    // out from the pixel's index, it cost a quarter of the time again.
-    int phase = firstPhase;
-    WalkPixels(surface, w, [&](ptrdiff_t offset) {
-        pixels[offset] = colours[phase];
-        phase = phase + 1 == kPeriod ? 0 : phase + 1;
+    WalkPixels(surface, w, [&](const auto* offsets, int count, int64_t first) {
+        PaintDots(colours, phaseOf(first), count, [&](int64_t j) { return pixels + offsets[j]; });
     });
 }
 

@@ -101,21 +101,24 @@ TEST(CosmeticLine, ClippedLinesStayExactWithEndsABillionPixelsAway) {
 }
 
 // Step t from the unclipped start a dot in the pen's colour when t mod 6 < 3,
-// else in the background colour; nothing else changes.
+// else in the background colour; nothing else changes. Lines hundreds of
+// pixels long too: the walk hands its pixels on in batches.
 TEST(DottedLine, ThreeOnThreeInTheBackgroundColourFromTheUnclippedStart) {
     const uint32_t grey = 0x808080;
-    for (const Segment& s : RandomSegments(200, -20, 67, 6)) {
-        TestSurface surface(48, 48, grey);
+    auto check = [&](const Segment& s, int size) {
+        TestSurface surface(size, size, grey);
         Selection dotted(surface, CreatePen(PS_DOT, 1, RGB(255, 0, 0)));
         surface.Line(s.x0, s.y0, s.x1, s.y1);
         const bool xMajor = std::abs(s.x1 - s.x0) >= std::abs(s.y1 - s.y0);
-        std::vector<uint32_t> expected(48 * 48, grey);
-        for (const auto& [x, y] : ReferenceLine(s.x0, s.y0, s.x1, s.y1, 48, 48)) {
+        std::vector<uint32_t> expected(size * size, grey);
+        for (const auto& [x, y] : ReferenceLine(s.x0, s.y0, s.x1, s.y1, size, size)) {
             const int step = xMajor ? std::abs(x - s.x0) : std::abs(y - s.y0);
-            expected[y * 48 + x] = step % 6 < 3 ? 0xFF0000u : kWhitePixel;
+            expected[y * size + x] = step % 6 < 3 ? 0xFF0000u : kWhitePixel;
         }
-        ASSERT_EQ(surface.Pixels(0, 0, 48, 48), expected) << Name(s);
-    }
+        ASSERT_EQ(surface.Pixels(0, 0, size, size), expected) << Name(s);
+    };
+    for (const Segment& s : RandomSegments(200, -20, 67, 6)) check(s, 48);
+    for (const Segment& s : RandomSegments(20, -30, 330, 8)) check(s, 300);
 }
 
 }  // namespace
