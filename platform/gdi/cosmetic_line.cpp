@@ -66,20 +66,20 @@ bool FitsLanes(const PixelSurface& surface, const PixelWalk& w) {
            int64_t(surface.height) * surface.stride <= (int64_t(1) << 32);
 }
 
-// Calls plot(offsets, count, first) for each batch of visible pixels, in
-// order, the batch's first being the first-th visible pixel. Eight walkers, each
-// on every eighth step, take Step's arithmetic in the lanes of two vectors
-// and write a batch of offsets, which plot then reads back: a pixel's carry
-// no longer waits for the pixel before, and the loop that stores is a load
-// and a store a pixel, so the processor's window holds many stores that
-// miss the cache at once. Four walkers in registers, each asking for the
-// memory of its pixel sixteen steps on, took 2.33 to 2.41 ms for
-// gdi-bench's 3,000 random lines where this takes 1.30 to 1.51, less than
-// the same stores from a list of their offsets (1.19 to 2.11 ms, the list
-// read from memory). On larger bitmaps it varies: 8.5 against 12.8 to
+// Calls plot(offsets, count, first) for each batch of visible pixels in
+// order, the batch's first pixel being the first-th visible one. Eight
+// walkers, each on every eighth step, take Step's arithmetic in the lanes
+// of two vectors and write a batch of offsets, which plot then reads back:
+// a pixel's carry no longer waits for the pixel before, and the loop that
+// stores is a load and a store a pixel, so the processor's window holds
+// many stores that miss the cache at once. Four walkers in registers, each
+// asking for the memory of its pixel sixteen steps on, took 2.28 to 2.56
+// ms for gdi-bench's 3,000 random lines where this took 1.27 to 1.51, less
+// than the same stores from a list of their offsets (1.19 to 2.11 ms, the
+// list read from memory). On larger bitmaps it varies: 8.5 against 12.8 to
 // 13.3 ms for lines across 3840x2160, but 13 to 17 against 11 to 14 across
 // 4096x2048 and 96 to 114 against 89 to 92 across 8192x8192, where rows a
-// power of two apart crowd the cache and the prefetch paid.
+// power of two apart crowd the cache and the old walk's prefetch paid.
 template <class Plot>
 void WalkPixels(const PixelSurface& surface, const PixelWalk& w, Plot plot) {
     ptrdiff_t offset = w.offset;
