@@ -48,7 +48,8 @@ ManySteps StepsOf(const PixelWalk& w, int64_t n) {
     return {along, added % w.twoLength};
 }
 
-// Four 32-bit lanes, as SSE2 and WebAssembly's SIMD hold them.
+// Four 32-bit lanes, as an SSE2 register holds them; the browser build,
+// without WebAssembly's SIMD, works them one lane at a time.
 typedef uint32_t OffsetLanes __attribute__((vector_size(16)));
 typedef int32_t RemainderLanes __attribute__((vector_size(16)));
 constexpr int kLanesPerVector = 4;
