@@ -57,8 +57,8 @@ void DrawWholeCells(uint32_t* out, ptrdiff_t stride, const char* text, int64_t l
 // Cell by cell, so that a cell's clipping is decided once for its rows.
 void DrawTextCells(const PixelSurface& surface, const PixelRect& clip, int64_t left, int64_t top,
                    const char* text, int64_t length, uint32_t foreground, uint32_t background) {
-    const PixelRect visible =
-        Intersect(Intersect(TextCells(left, top, length), clip), Bounds(surface));
+    const PixelRect cells = TextCells(left, top, length);
+    const PixelRect visible = Intersect(Intersect(cells, clip), Bounds(surface));
     if (visible.Empty()) return;
     // In one colour the glyphs do not show: the cells are a solid block.
     // The stamps of a label drawn over held-back fills are such a colour,
@@ -71,7 +71,7 @@ void DrawTextCells(const PixelSurface& surface, const PixelRect& clip, int64_t l
     // Held apart from the surface: the row copies could write over it, as
     // far as the compiler knows, which would have it read again every row.
     const ptrdiff_t stride = surface.stride;
-    if (visible == TextCells(left, top, length)) {
+    if (visible == cells) {
         DrawWholeCells(surface.Row(int(top)) + left, stride, text, length, rows);
         return;
     }
