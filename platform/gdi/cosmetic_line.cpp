@@ -204,8 +204,8 @@ PixelRect StraightLinePixels(int x0, int y0, int x1, int y1) {
 // Out of line: with its runs' stores inlined, a copy inside LineTo made
 // LineTo's drawing too large for the compiler to keep inline, and every line
 // drawn at once paid for a call (12.27 to 12.59 M instructions an outline
-// frame of E1M5). Apart from the level and plumb lines too, which would
-// otherwise pay for this walk's registers and stack on the way in and out.
+// frame of E1M5). It is kept apart from the level and plumb lines too,
+// which would otherwise pay for this walk's registers and stack.
 __attribute__((noinline)) void DrawSlantedSolidLine(const PixelSurface& surface, int x0, int y0,
                                                     int x1, int y1, uint32_t pixel) {
     LineWalk walk;

@@ -1,7 +1,6 @@
 #include "platform/gdi/glyph_text.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "platform/gdi/font_glyphs.h"
 #include "platform/gdi/span_fill.h"
@@ -42,6 +41,10 @@ const CellRows& CellRowsIn(uint32_t foreground, uint32_t background) {
 typedef uint32_t CellRowPixels
     __attribute__((vector_size(sizeof(uint32_t) * kGlyphWidth), aligned(4)));
 
+inline void CopyCellRow(uint32_t* row, const uint32_t* pixels) {
+    *reinterpret_cast<CellRowPixels*>(row) = *reinterpret_cast<const CellRowPixels*>(pixels);
+}
+
 // On x86-64 the copy is built twice, for AVX2 and for any x86-64, and the
 // loader picks one for the processor: about 0.3 M instructions fewer a paint
 // of an outline frame of E1M5, with 3,100 labels.
@@ -60,10 +63,8 @@ VELLUMTARN_CELL_ROW_CLONES void DrawWholeCells(uint32_t* out, ptrdiff_t stride, 
         const uint8_t* glyph = kFontGlyphs[static_cast<unsigned char>(text[cell])];
         uint32_t* row = out;
 #pragma GCC unroll 16
-        for (int y = 0; y < kGlyphHeight; ++y, row += stride) {
-            *reinterpret_cast<CellRowPixels*>(row) =
-                *reinterpret_cast<const CellRowPixels*>(rows.pixels[glyph[y]]);
-        }
+        for (int y = 0; y < kGlyphHeight; ++y, row += stride)
+            CopyCellRow(row, rows.pixels[glyph[y]]);
     }
 }
 
@@ -101,9 +102,7 @@ void DrawTextCells(const PixelSurface& surface, const PixelRect& clip, int64_t l
         const uint8_t* const endBits = glyph + (visible.bottom - top);
         uint32_t* out = surface.Row(int(visible.top)) + from;
         if (to - from == kGlyphWidth) {
-            for (; bits != endBits; ++bits, out += stride) {
-                memcpy(out, rows.pixels[*bits], sizeof rows.pixels[0]);
-            }
+            for (; bits != endBits; ++bits, out += stride) CopyCellRow(out, rows.pixels[*bits]);
             continue;
         }
         for (; bits != endBits; ++bits, out += stride) {
