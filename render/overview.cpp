@@ -15,12 +15,25 @@ void SquareAround(HDC surface, float x, float y, float half) {
               TruncateToInt32(x + half), TruncateToInt32(y + half));
 }
 
-float OverviewX(const LevelView* level, int16_t x) {
-    return OverviewCoordinate(x, level->scale, level->offsetX * level->scale);
+// The overview's scale and scaled offsets, read once for a loop's points:
+// for all the compiler knows, the drawing calls in between change the
+// record, so it read and multiplied them again for every point.
+struct Placement {
+    float scale;
+    float scaledOffsetX;
+    float scaledOffsetY;
+};
+
+Placement PlacementOf(const LevelView* level) {
+    return {level->scale, level->offsetX * level->scale, level->offsetY * level->scale};
 }
 
-float OverviewY(const LevelView* level, int16_t y) {
-    return OverviewCoordinate(y, level->scale, level->offsetY * level->scale);
+float OverviewX(const Placement& at, int16_t x) {
+    return OverviewCoordinate(x, at.scale, at.scaledOffsetX);
+}
+
+float OverviewY(const Placement& at, int16_t y) {
+    return OverviewCoordinate(y, at.scale, at.scaledOffsetY);
 }
 
 void DrawStatusLine(HDC surface, const LevelView* level) {
@@ -32,15 +45,17 @@ void DrawStatusLine(HDC surface, const LevelView* level) {
 
 // Every other vertex, starting with vertex 0.
 void DrawVertexes(HDC surface, const LevelView* level) {
+    const Placement at = PlacementOf(level);
     for (int32_t i = 0; i < level->numVertexes; i += 2) {
         const MapVertex& vertex = level->vertexes[i];
-        SquareAround(surface, OverviewX(level, vertex.x), OverviewY(level, vertex.y), 3);
+        SquareAround(surface, OverviewX(at, vertex.x), OverviewY(at, vertex.y), 3);
     }
 }
 
 // A linedef with a vertex outside the table has nowhere to go and is left
 // out.
 void DrawLinedefs(HDC surface, const LevelView* level) {
+    const Placement at = PlacementOf(level);
     for (int32_t i = 0; i < level->numLinedefs; i++) {
         const MapLinedef& linedef = level->linedefs[i];
         if (linedef.startVertex < 0 || linedef.startVertex >= level->numVertexes ||
@@ -49,17 +64,18 @@ void DrawLinedefs(HDC surface, const LevelView* level) {
         }
         const MapVertex& start = level->vertexes[linedef.startVertex];
         const MapVertex& end = level->vertexes[linedef.endVertex];
-        MoveToEx(surface, TruncateToInt32(OverviewX(level, start.x)),
-                 TruncateToInt32(OverviewY(level, start.y)), NULL);
-        LineTo(surface, TruncateToInt32(OverviewX(level, end.x)),
-               TruncateToInt32(OverviewY(level, end.y)));
+        MoveToEx(surface, TruncateToInt32(OverviewX(at, start.x)),
+                 TruncateToInt32(OverviewY(at, start.y)), NULL);
+        LineTo(surface, TruncateToInt32(OverviewX(at, end.x)),
+               TruncateToInt32(OverviewY(at, end.y)));
     }
 }
 
 void DrawThings(HDC surface, const LevelView* level) {
+    const Placement at = PlacementOf(level);
     for (int32_t i = 0; i < level->numThings; i++) {
         const MapThing& thing = level->things[i];
-        SquareAround(surface, OverviewX(level, thing.x), OverviewY(level, thing.y), 3);
+        SquareAround(surface, OverviewX(at, thing.x), OverviewY(at, thing.y), 3);
     }
 }
 
