@@ -314,10 +314,17 @@ struct BandRuns {
 // column's next piece: kept side by side in `heads`, a band reads them in
 // a few cache lines, where in `pieces` they lie a column's pieces apart.
 void PaintTiles(const PixelSurface& surface) {
-    auto advance = [](size_t column) {
-        PieceRange& range = pending.headRanges[column];
+    // Read once: the pixels' stores might alias `pending`, so the vectors'
+    // addresses were loaded again for every column of every band.
+    ColumnSpan* const heads = pending.heads.data();
+    PieceRange* const headRanges = pending.headRanges.data();
+    const ColumnSpan* const pieces = pending.pieces.data();
+    const int32_t left = pending.left;
+    const int32_t right = pending.right;
+    auto advance = [&](size_t column) {
+        PieceRange& range = headRanges[column];
         ++range.next;
-        pending.heads[column] = range.next < range.end ? pending.pieces[range.next] : kNoPiece;
+        heads[column] = range.next < range.end ? pieces[range.next] : kNoPiece;
     };
     for (int32_t tileTop = pending.rows.top / kTile * kTile; tileTop < pending.rows.bottom;
          tileTop += kTile) {
@@ -325,9 +332,9 @@ void PaintTiles(const PixelSurface& surface) {
         const uint32_t* newest =
             pending.newestInTile.data() + tileTop / kTile * pending.tilesAcross;
         BandRuns runs{surface, tileTop, tileBottom};
-        for (int32_t x = pending.left; x < pending.right; ++x) {
-            const size_t column = size_t(x - pending.left);
-            const ColumnSpan& head = pending.heads[column];
+        for (int32_t x = left; x < right; ++x) {
+            const size_t column = size_t(x - left);
+            const ColumnSpan& head = heads[column];
             if (head.top <= tileTop && head.bottom >= tileBottom) {
                 if (head.stamp > newest[x / kTile]) {
                     runs.AddFresh(x, head);
@@ -349,7 +356,7 @@ void PaintTiles(const PixelSurface& surface) {
                 advance(column);
             }
         }
-        runs.End(pending.right);
+        runs.End(right);
     }
 }
 
