@@ -332,28 +332,41 @@ void PaintTiles(const PixelSurface& surface) {
         const uint32_t* newest =
             pending.newestInTile.data() + tileTop / kTile * pending.tilesAcross;
         BandRuns runs{surface, tileTop, tileBottom};
-        for (int32_t x = left; x < right; ++x) {
-            const size_t column = size_t(x - left);
-            const ColumnSpan& head = heads[column];
-            if (head.top <= tileTop && head.bottom >= tileBottom) {
-                if (head.stamp > newest[x / kTile]) {
-                    runs.AddFresh(x, head);
-                } else {
-                    runs.AddChecked(x, head);
-                }
-                // Only for speed: a piece left as next when it ends here
-                // would make the next band paint it over no rows, breaking
-                // that band's run.
-                if (head.bottom == tileBottom) advance(column);
+        const uint64_t band = Bands(tileTop, tileBottom);
+        // A tile that no span reaches holds no piece either, so its columns
+        // go by at once: in a light filled frame most of the held area's
+        // tiles are above or below the walls, and looking at each of their
+        // columns made settling cost more than the fills it saved.
+        for (int32_t tileLeft = left; tileLeft < right; tileLeft += kTile) {
+            if ((pending.heldBands[size_t(tileLeft / kTile)] & band) == 0) {
+                runs.End(tileLeft);
                 continue;
             }
-            runs.End(x);
-            while (head.top < tileBottom) {
-                const ColumnSpan piece = head;
-                PaintPiece(surface, x, piece, piece.stamp > newest[x / kTile],
-                           std::max(piece.top, tileTop), std::min(piece.bottom, tileBottom));
-                if (piece.bottom > tileBottom) break;
-                advance(column);
+            const uint32_t newestHere = newest[tileLeft / kTile];
+            const int32_t tileRight = std::min(tileLeft + kTile, right);
+            for (int32_t x = tileLeft; x < tileRight; ++x) {
+                const size_t column = size_t(x - left);
+                const ColumnSpan& head = heads[column];
+                if (head.top <= tileTop && head.bottom >= tileBottom) {
+                    if (head.stamp > newestHere) {
+                        runs.AddFresh(x, head);
+                    } else {
+                        runs.AddChecked(x, head);
+                    }
+                    // Only for speed: a piece left as next when it ends
+                    // here would make the next band paint it over no rows,
+                    // breaking that band's run.
+                    if (head.bottom == tileBottom) advance(column);
+                    continue;
+                }
+                runs.End(x);
+                while (head.top < tileBottom) {
+                    const ColumnSpan piece = head;
+                    PaintPiece(surface, x, piece, piece.stamp > newestHere,
+                               std::max(piece.top, tileTop), std::min(piece.bottom, tileBottom));
+                    if (piece.bottom > tileBottom) break;
+                    advance(column);
+                }
             }
         }
         runs.End(right);

@@ -125,6 +125,19 @@ TEST(HeldBackColumns, KeepACallDrawnBetweenRunsOfOneColour) {
     }
 }
 
+// Walls in one colour on both sides of a tile of 32 columns that no span
+// reaches are two runs, not one that paints across the empty tile.
+TEST(HeldBackColumns, LeaveATileThatNoSpanReaches) {
+    TestSurface atOnce(100, 48);
+    TestSurface later(100, 48);
+    for (TestSurface* surface : {&atOnce, &later}) {
+        DrawColumns(surface->dc, RGB(0, 0, 9), 21, 32, 40);
+        if (surface == &atOnce) surface->At(0, 0);
+        DrawColumns(surface->dc, RGB(0, 0, 9), 65, 75, 40);
+    }
+    ASSERT_EQ(later.Pixels(0, 0, 100, 48), atOnce.Pixels(0, 0, 100, 48));
+}
+
 // Rows from the 64th band of 32 on share one mark, so on a bitmap taller
 // than 2,048 rows the columns held back at its foot must be painted too.
 TEST(HeldBackColumns, ReachTheFootOfATallBitmap) {
