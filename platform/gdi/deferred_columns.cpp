@@ -310,9 +310,10 @@ struct BandRuns {
 
 // Settling goes down the bands; most of a band is walls' bodies, columns
 // that one piece covers from the band's top to its bottom, and the rest,
-// the pieces' ends, paint a column at a time. Each band looks at every
-// column's next piece: kept side by side in `heads`, a band reads them in
-// a few cache lines, where in `pieces` they lie a column's pieces apart.
+// the pieces' ends, paint a column at a time. Each band looks at the next
+// piece of every column in the tiles that spans reach: kept side by side
+// in `heads`, a band reads them in a few cache lines, where in `pieces`
+// they lie a column's pieces apart.
 void PaintTiles(const PixelSurface& surface) {
     // Read once: the pixels' stores might alias `pending`, so the vectors'
     // addresses were loaded again for every column of every band.
