@@ -79,10 +79,8 @@ struct Point {
 };
 
 static Point DrawnPoint(const LevelView* level, const MapVertex& vertex) {
-    const Point point = {
-        TruncateToInt32(OverviewCoordinate(vertex.x, level->scale, level->offsetX * level->scale)),
-        TruncateToInt32(OverviewCoordinate(vertex.y, level->scale, level->offsetY * level->scale))};
-    return point;
+    const OverviewPlacement at = OverviewPlacementOf(level);
+    return {TruncateToInt32(OverviewX(at, vertex.x)), TruncateToInt32(OverviewY(at, vertex.y))};
 }
 
 // The side of the line a-b that c lies on, exactly: the sign of the cross

@@ -15,27 +15,6 @@ void SquareAround(HDC surface, float x, float y, float half) {
               TruncateToInt32(x + half), TruncateToInt32(y + half));
 }
 
-// The overview's scale and scaled offsets, read once for a loop's points:
-// for all the compiler knows, the drawing calls in between change the
-// record, so it read and multiplied them again for every point.
-struct Placement {
-    float scale;
-    float scaledOffsetX;
-    float scaledOffsetY;
-};
-
-Placement PlacementOf(const LevelView* level) {
-    return {level->scale, level->offsetX * level->scale, level->offsetY * level->scale};
-}
-
-float OverviewX(const Placement& at, int16_t x) {
-    return OverviewCoordinate(x, at.scale, at.scaledOffsetX);
-}
-
-float OverviewY(const Placement& at, int16_t y) {
-    return OverviewCoordinate(y, at.scale, at.scaledOffsetY);
-}
-
 void DrawStatusLine(HDC surface, const LevelView* level) {
     FormatText(statusText, sizeof statusText, "MaxDepth %d MaxDraw %d Player (%d,%d)",
                level->maxDepth, level->maxDraw, TruncateToInt32(playerX), TruncateToInt32(playerY));
@@ -45,7 +24,7 @@ void DrawStatusLine(HDC surface, const LevelView* level) {
 
 // Every other vertex, starting with vertex 0.
 void DrawVertexes(HDC surface, const LevelView* level) {
-    const Placement at = PlacementOf(level);
+    const OverviewPlacement at = OverviewPlacementOf(level);
     for (int32_t i = 0; i < level->numVertexes; i += 2) {
         const MapVertex& vertex = level->vertexes[i];
         SquareAround(surface, OverviewX(at, vertex.x), OverviewY(at, vertex.y), 3);
@@ -55,7 +34,7 @@ void DrawVertexes(HDC surface, const LevelView* level) {
 // A linedef with a vertex outside the table has nowhere to go and is left
 // out.
 void DrawLinedefs(HDC surface, const LevelView* level) {
-    const Placement at = PlacementOf(level);
+    const OverviewPlacement at = OverviewPlacementOf(level);
     for (int32_t i = 0; i < level->numLinedefs; i++) {
         const MapLinedef& linedef = level->linedefs[i];
         if (linedef.startVertex < 0 || linedef.startVertex >= level->numVertexes ||
@@ -72,7 +51,7 @@ void DrawLinedefs(HDC surface, const LevelView* level) {
 }
 
 void DrawThings(HDC surface, const LevelView* level) {
-    const Placement at = PlacementOf(level);
+    const OverviewPlacement at = OverviewPlacementOf(level);
     for (int32_t i = 0; i < level->numThings; i++) {
         const MapThing& thing = level->things[i];
         SquareAround(surface, OverviewX(at, thing.x), OverviewY(at, thing.y), 3);

@@ -38,12 +38,11 @@ void DrawPartitionLine(LevelView* level, const MapNode& node, int32_t depth, int
     // wrap around to the other side.
     const int32_t endX = int32_t{node.x} + node.dx;
     const int32_t endY = int32_t{node.y} + node.dy;
-    const float scaledOffsetX = level->offsetX * level->scale;
-    const float scaledOffsetY = level->offsetY * level->scale;
-    const float sx1 = OverviewCoordinate(node.x, level->scale, scaledOffsetX);
-    const float sy1 = OverviewCoordinate(node.y, level->scale, scaledOffsetY);
-    const float sx2 = OverviewCoordinate(static_cast<float>(endX), level->scale, scaledOffsetX);
-    const float sy2 = OverviewCoordinate(static_cast<float>(endY), level->scale, scaledOffsetY);
+    const OverviewPlacement at = OverviewPlacementOf(level);
+    const float sx1 = OverviewX(at, node.x);
+    const float sy1 = OverviewY(at, node.y);
+    const float sx2 = OverviewX(at, static_cast<float>(endX));
+    const float sy2 = OverviewY(at, static_cast<float>(endY));
 
     const int pen = PenIndexForDepth(depth);
     SelectObject(level->dc, side == 0 ? level->wallPens[pen] : level->dottedPens[pen]);

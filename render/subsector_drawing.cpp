@@ -35,17 +35,17 @@ const MapSector* SectorFacing(const LevelView* level, const MapSeg& seg) {
 // A seg whose vertices are outside the table cannot be placed and is
 // skipped whole; one whose sector cannot be found keeps its overview line
 // and has no wall.
-void DrawSeg(LevelView* level, const MapSeg& seg, float scaledOffsetX, float scaledOffsetY) {
+void DrawSeg(LevelView* level, const MapSeg& seg, const OverviewPlacement& at) {
     if (!InTable(seg.startVertex, level->numVertexes) ||
         !InTable(seg.endVertex, level->numVertexes)) {
         return;
     }
     const MapVertex& start = level->vertexes[seg.startVertex];
     const MapVertex& end = level->vertexes[seg.endVertex];
-    const float x1 = OverviewCoordinate(start.x, level->scale, scaledOffsetX);
-    const float y1 = OverviewCoordinate(start.y, level->scale, scaledOffsetY);
-    const float x2 = OverviewCoordinate(end.x, level->scale, scaledOffsetX);
-    const float y2 = OverviewCoordinate(end.y, level->scale, scaledOffsetY);
+    const float x1 = OverviewX(at, start.x);
+    const float y1 = OverviewY(at, start.y);
+    const float x2 = OverviewX(at, end.x);
+    const float y2 = OverviewY(at, end.y);
     // Selected for every seg: the previous seg's wall left its pen behind.
     SelectObject(level->dc, level->segPen);
     MoveToEx(level->dc, TruncateToInt32(x1), TruncateToInt32(y1), NULL);
@@ -73,8 +73,7 @@ void DrawSubsector(LevelView* level, int16_t index) {
     const int32_t first = subsector.firstSeg;
     const int32_t count = subsector.segCount;
     if (count <= 0) return;
-    const float scaledOffsetX = level->offsetX * level->scale;
-    const float scaledOffsetY = level->offsetY * level->scale;
+    const OverviewPlacement at = OverviewPlacementOf(level);
     // Only the part of the range inside the table is walked: a damaged range
     // of 32767 segs, taken by thousands of subsectors, would otherwise cost
     // a hundred million steps a frame while drawing nothing.
@@ -82,6 +81,6 @@ void DrawSubsector(LevelView* level, int16_t index) {
     for (int32_t i = std::max(first, 0); i < end; i++) {
         if (segsDrawn >= level->numSegs) return;
         segsDrawn++;
-        DrawSeg(level, level->segs[i], scaledOffsetX, scaledOffsetY);
+        DrawSeg(level, level->segs[i], at);
     }
 }

@@ -320,6 +320,7 @@ void PaintTiles(const PixelSurface& surface) {
     ColumnSpan* const heads = pending.heads.data();
     PieceRange* const headRanges = pending.headRanges.data();
     const ColumnSpan* const pieces = pending.pieces.data();
+    const uint64_t* const held = pending.heldBands.data();
     const int32_t left = pending.left;
     const int32_t right = pending.right;
     auto advance = [&](size_t column) {
@@ -339,7 +340,7 @@ void PaintTiles(const PixelSurface& surface) {
         // tiles are above or below the walls, and looking at each of their
         // columns made settling cost more than the fills it saved.
         for (int32_t tileLeft = left; tileLeft < right; tileLeft += kTile) {
-            if ((pending.heldBands[size_t(tileLeft / kTile)] & band) == 0) {
+            if ((held[tileLeft / kTile] & band) == 0) {
                 runs.End(tileLeft);
                 continue;
             }

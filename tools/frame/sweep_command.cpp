@@ -87,8 +87,9 @@ void PlacePlayer(int i, std::mt19937& random) {
         y = uniform(top->y - marginY, bottom->y + marginY);
     }
     if (i % 2 == 1) {
-        x = OverviewCoordinate(x, levelView.scale, levelView.offsetX * levelView.scale);
-        y = OverviewCoordinate(y, levelView.scale, levelView.offsetY * levelView.scale);
+        const OverviewPlacement at = OverviewPlacementOf(&levelView);
+        x = OverviewX(at, x);
+        y = OverviewY(at, y);
     }
     playerX = x + (i % 5 == 0 ? 0.001f : 0);
     playerY = y;
