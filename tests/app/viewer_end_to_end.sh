@@ -59,9 +59,19 @@ Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$work/display" 2>"$wor
 background+=($!)
 wait_for "virtual screen" 20 test -s "$work/display"
 export DISPLAY=":$(cat "$work/display")"
-openbox >"$work/openbox.log" 2>&1 &
-background+=($!)
-wait_for "window manager" 20 wmctrl -m
+# On a busy machine a window manager has once given up at once on a screen
+# that had just written its number ("Failed to open the display"): one
+# that has ended is started again until one answers.
+wm_pid=""
+window_manager_answers() {
+  if [ -z "$wm_pid" ] || ! kill -0 "$wm_pid" 2>/dev/null; then
+    openbox >>"$work/openbox.log" 2>&1 &
+    wm_pid=$!
+    background+=("$wm_pid")
+  fi
+  wmctrl -m
+}
+wait_for "window manager" 20 window_manager_answers
 
 # start_viewer FOLDER [ENVIRONMENT...]: starts the viewer in FOLDER and sets
 # viewer_pid and window once its window is on the screen.
