@@ -16,14 +16,17 @@ int PenIndexForDepth(int32_t depth) {
 // The labels of the depths that real trees reach, each formatted once: a
 // frame writes thousands of them, and formatting every one anew took about
 // 130 instructions a label, near a twenty-fifth of an outline frame. The
-// table starts zeroed, so an empty label is one not yet formatted.
+// table starts zeroed, so an empty label is one not yet formatted. A
+// deeper label goes into one buffer, good until the next one: each is drawn
+// at once.
 constexpr int32_t kLabelledDepths = 256;
 char depthLabels[kLabelledDepths][sizeof "P255"];
+char deepLabel[sizeof "P-2147483648"];
 
-const char* DepthLabel(int32_t depth, char (&scratch)[13]) {
+const char* DepthLabel(int32_t depth) {
     if (depth < 0 || depth >= kLabelledDepths) {
-        FormatText(scratch, sizeof scratch, "P%d", depth);
-        return scratch;
+        FormatText(deepLabel, sizeof deepLabel, "P%d", depth);
+        return deepLabel;
     }
     char* const label = depthLabels[depth];
     if (label[0] == '\0') FormatText(label, sizeof depthLabels[depth], "P%d", depth);
@@ -63,8 +66,7 @@ void DrawPartitionLine(LevelView* level, const MapNode& node, int32_t depth, int
 
     const int pen = PenIndexForDepth(depth);
     SelectObject(level->dc, side == 0 ? level->wallPens[pen] : level->dottedPens[pen]);
-    char scratch[13];
-    const char* const label = DepthLabel(depth, scratch);
+    const char* const label = DepthLabel(depth);
     RECT labelRect = {TruncateToInt32(sx1), TruncateToInt32(sy1 - 25), TruncateToInt32(sx1 + 200),
                       TruncateToInt32(sy1)};
     DrawTextA(level->dc, label, -1, &labelRect, 0);
