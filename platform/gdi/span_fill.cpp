@@ -9,19 +9,28 @@ namespace {
 
 // Four rows a step: a row is one or two stores, fewer than the loop's own
 // instructions, and the frame's wall edges and columns are millions of rows.
+// The rows short of a whole step are the four that end at the last row, some
+// written twice in the same colour: a loop over the one to three left over
+// ended at a count that changes from call to call, which the processor
+// mostly guessed wrong.
 template <int kCount>
 void FillNarrowRows(uint32_t* row, int64_t rows, ptrdiff_t stride, uint32_t pixel) {
     auto fillRow = [pixel](uint32_t* at) {
         for (int x = 0; x < kCount; ++x) at[x] = pixel;
     };
-    int64_t y = 0;
-    for (; y + 4 <= rows; y += 4, row += 4 * stride) {
-        fillRow(row);
-        fillRow(row + stride);
-        fillRow(row + 2 * stride);
-        fillRow(row + 3 * stride);
+    auto fillFour = [&](uint32_t* at) {
+        fillRow(at);
+        fillRow(at + stride);
+        fillRow(at + 2 * stride);
+        fillRow(at + 3 * stride);
+    };
+    if (rows < 4) {
+        for (int64_t y = 0; y < rows; ++y, row += stride) fillRow(row);
+        return;
     }
-    for (; y < rows; ++y, row += stride) fillRow(row);
+    uint32_t* const lastFour = row + (rows - 4) * stride;
+    for (int64_t y = 4; y < rows; y += 4, row += 4 * stride) fillFour(row);
+    fillFour(lastFour);
 }
 
 // The overview's vertices and things are squares six pixels a side, about
@@ -50,22 +59,21 @@ void FillWholeBox(uint32_t* row, int64_t rows, ptrdiff_t stride, uint32_t frame,
 // the span's end and so writes some pixels twice, with the same colour: the
 // walls' bodies are rows of every width, whose last pixels one at a time
 // took more instructions than their steps. A span of 9 to 15 pixels, no
-// whole step, is two overlapping halves of one.
+// whole step, is two overlapping halves of one. The last step is taken even
+// when the whole steps reached the end: whether they did changes from span
+// to span, and a wrong guess of that test cost more than the step.
 void FillLongSpan(uint32_t* row, int64_t count, uint32_t pixel) {
     const FourPixels four = FourPixels{} + pixel;
     auto fillEight = [&four](uint32_t* at) {
         memcpy(at, &four, sizeof four);
         memcpy(at + 4, &four, sizeof four);
     };
-    int64_t x = 0;
-    for (; x + 16 <= count; x += 16) {
+    for (int64_t x = 0; x + 16 <= count; x += 16) {
         fillEight(row + x);
         fillEight(row + x + 8);
     }
-    if (x < count) {
-        fillEight(row + std::max<int64_t>(count - 16, 0));
-        fillEight(row + count - 8);
-    }
+    fillEight(row + std::max<int64_t>(count - 16, 0));
+    fillEight(row + count - 8);
 }
 
 // Filled walls are columns of vertical lines two pixels wide and up to the
@@ -79,10 +87,15 @@ void FillSolid(const PixelSurface& surface, const PixelRect& rect, uint32_t pixe
     if (visible.Empty()) return;
     const int64_t rows = visible.bottom - visible.top;
     const int64_t count = visible.right - visible.left;
-    const bool upwards = (visible.left & 1) != 0;
+    // Which way is as good as random from one call to the next, so it is
+    // worked out without a branch. With `upwards` all ones (-1) the start
+    // moves down (rows - 1) * stride & -1, the whole of it, and the step is
+    // (stride ^ -1) - (-1) = ~stride + 1 = -stride; with zero, neither
+    // changes.
+    const ptrdiff_t upwards = -ptrdiff_t(visible.left & 1);
     uint32_t* const start =
-        surface.Row(int(upwards ? visible.bottom - 1 : visible.top)) + visible.left;
-    const ptrdiff_t step = upwards ? -surface.stride : surface.stride;
+        surface.Row(int(visible.top)) + visible.left + (((rows - 1) * surface.stride) & upwards);
+    const ptrdiff_t step = (surface.stride ^ upwards) - upwards;
     switch (count) {
         case 1:
             FillNarrowRows<1>(start, rows, step, pixel);
