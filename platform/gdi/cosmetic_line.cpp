@@ -24,13 +24,15 @@ bool StartCosmeticWalk(const PixelSurface& surface, int x0, int y0, int x1, int 
 
 // One step of the walk: along the major axis, and across when the
 // remainder carries; branch-free, as the carry changes unpredictably.
+// Written as two choices, one of them became a branch; the carry is a mask,
+// all ones when it carries.
 inline void Step(const PixelWalk& w, ptrdiff_t& offset, int64_t& remainder, ptrdiff_t along,
                  int64_t added) {
     offset += along;
     remainder += added;
-    const bool carry = remainder >= w.twoLength;
-    remainder -= carry ? w.twoLength : 0;
-    offset += carry ? w.minorStep : 0;
+    const int64_t carry = -int64_t(remainder >= w.twoLength);
+    remainder -= w.twoLength & carry;
+    offset += w.minorStep & carry;
 }
 
 // The along and added of Step for n steps at once. With D = twoRise and

@@ -27,7 +27,8 @@ struct PixelRect {
     int64_t right;
     int64_t bottom;
 
-    bool Empty() const { return left >= right || top >= bottom; }
+    // Both tests at once: one branch for the caller, not two.
+    bool Empty() const { return (left >= right) | (top >= bottom); }
     bool operator==(const PixelRect&) const = default;
 };
 

@@ -7,32 +7,6 @@ namespace gdi {
 
 namespace {
 
-// Four rows a step: a row is one or two stores, fewer than the loop's own
-// instructions, and the frame's wall edges and columns are millions of rows.
-// The rows short of a whole step are the four that end at the last row, some
-// written twice in the same colour: a loop over the one to three left over
-// ended at a count that changes from call to call, which the processor
-// mostly guessed wrong.
-template <int kCount>
-void FillNarrowRows(uint32_t* row, int64_t rows, ptrdiff_t stride, uint32_t pixel) {
-    auto fillRow = [pixel](uint32_t* at) {
-        for (int x = 0; x < kCount; ++x) at[x] = pixel;
-    };
-    auto fillFour = [&](uint32_t* at) {
-        fillRow(at);
-        fillRow(at + stride);
-        fillRow(at + 2 * stride);
-        fillRow(at + 3 * stride);
-    };
-    if (rows < 4) {
-        for (int64_t y = 0; y < rows; ++y, row += stride) fillRow(row);
-        return;
-    }
-    uint32_t* const lastFour = row + (rows - 4) * stride;
-    for (int64_t y = 4; y < rows; y += 4, row += 4 * stride) fillFour(row);
-    fillFour(lastFour);
-}
-
 // The overview's vertices and things are squares six pixels a side, about
 // four thousand a frame. At a width the compiler knows, a row is that many
 // stores; the general rows' tests and loops cost several times the pixels.

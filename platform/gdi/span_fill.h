@@ -21,19 +21,58 @@ void FillLongSpan(uint32_t* row, int64_t count, uint32_t pixel);
 // row in the runs along a flat line and the rows of a flat wide band, where a
 // loop whose exit moves with it costs more than its stores: from four to
 // eight pixels, [0, 4) and [count - 4, count) together are [0, count), since
-// count - 4 <= 4, so two stores of four cover them.
+// count - 4 <= 4, so two stores of four cover them. From one to three,
+// the pixels 0, count / 2 and count - 1 are [0, count) ({0}, {0, 1} and
+// {0, 1, 2}): three stores, where a loop's end moved from one row of a
+// steep band to the next.
 inline void FillSpan(uint32_t* row, int64_t count, uint32_t pixel) {
     if (count > 8) {
         FillLongSpan(row, count, pixel);
         return;
     }
     if (count < 4) {
-        for (int64_t x = 0; x < count; ++x) row[x] = pixel;
+        if (count > 0) {
+            row[0] = pixel;
+            row[count / 2] = pixel;
+            row[count - 1] = pixel;
+        }
         return;
     }
     const FourPixels four = FourPixels{} + pixel;
     memcpy(row, &four, sizeof four);
     memcpy(row + count - 4, &four, sizeof four);
+}
+
+// `rows` rows of kCount pixels from `row` on, `stride` apart (upwards when
+// negative), four rows a step: a row is one or two stores, fewer than the
+// loop's own instructions, and the frame's wall edges and columns are
+// millions of rows. The rows short of a whole step are the four that end at
+// the last row, some written twice in the same colour, and one to three
+// rows are rows 0, rows / 2 and rows - 1, as in FillSpan: loops over the few
+// left over ended at a count that changes from call to call, which the
+// processor mostly guessed wrong.
+template <int kCount>
+inline void FillNarrowRows(uint32_t* row, int64_t rows, ptrdiff_t stride, uint32_t pixel) {
+    auto fillRow = [pixel](uint32_t* at) {
+        for (int x = 0; x < kCount; ++x) at[x] = pixel;
+    };
+    auto fillFour = [&](uint32_t* at) {
+        fillRow(at);
+        fillRow(at + stride);
+        fillRow(at + 2 * stride);
+        fillRow(at + 3 * stride);
+    };
+    if (rows < 4) {
+        if (rows > 0) {
+            fillRow(row);
+            fillRow(row + rows / 2 * stride);
+            fillRow(row + (rows - 1) * stride);
+        }
+        return;
+    }
+    uint32_t* const lastFour = row + (rows - 4) * stride;
+    for (int64_t y = 4; y < rows; y += 4, row += 4 * stride) fillFour(row);
+    fillFour(lastFour);
 }
 
 void FillSolid(const PixelSurface& surface, const PixelRect& rect, uint32_t pixel);
