@@ -15,27 +15,33 @@ using FourPixels = uint32_t __attribute__((vector_size(4 * sizeof(uint32_t))));
 // `count` > 8 pixels from `row` on, sixteen a step.
 void FillLongSpan(uint32_t* row, int64_t count, uint32_t pixel);
 
+// Items 0 to count - 1 of one to three (none when count <= 0), as items 0,
+// count / 2 and count - 1: those are {0}, {0, 1} and {0, 1, 2}. Three
+// stores, some to the same item, where a loop's end moved with a count that
+// changes from call to call, which the processor mostly guessed wrong.
+template <class Fill>
+inline void FillThreeOrFewer(int64_t count, Fill fill) {
+    if (count <= 0) return;
+    fill(0);
+    fill(count / 2);
+    fill(count - 1);
+}
+
 // `count` pixels from `row` on; none when count <= 0. Most spans of a frame
 // are a few pixels, the rows of steep bands and of the vertices' squares,
 // for which a call costs more than the pixels. The count changes from row to
 // row in the runs along a flat line and the rows of a flat wide band, where a
 // loop whose exit moves with it costs more than its stores: from four to
 // eight pixels, [0, 4) and [count - 4, count) together are [0, count), since
-// count - 4 <= 4, so two stores of four cover them. From one to three,
-// the pixels 0, count / 2 and count - 1 are [0, count) ({0}, {0, 1} and
-// {0, 1, 2}): three stores, where a loop's end moved from one row of a
-// steep band to the next.
+// count - 4 <= 4, so two stores of four cover them; below four, the rows
+// of a steep band, FillThreeOrFewer.
 inline void FillSpan(uint32_t* row, int64_t count, uint32_t pixel) {
     if (count > 8) {
         FillLongSpan(row, count, pixel);
         return;
     }
     if (count < 4) {
-        if (count > 0) {
-            row[0] = pixel;
-            row[count / 2] = pixel;
-            row[count - 1] = pixel;
-        }
+        FillThreeOrFewer(count, [&](int64_t x) { row[x] = pixel; });
         return;
     }
     const FourPixels four = FourPixels{} + pixel;
@@ -47,10 +53,9 @@ inline void FillSpan(uint32_t* row, int64_t count, uint32_t pixel) {
 // negative), four rows a step: a row is one or two stores, fewer than the
 // loop's own instructions, and the frame's wall edges and columns are
 // millions of rows. The rows short of a whole step are the four that end at
-// the last row, some written twice in the same colour, and one to three
-// rows are rows 0, rows / 2 and rows - 1, as in FillSpan: loops over the few
-// left over ended at a count that changes from call to call, which the
-// processor mostly guessed wrong.
+// the last row, some written twice in the same colour, and a fill of one
+// to three rows goes through FillThreeOrFewer: loops over the few rows left
+// over ended at a count that changes from call to call.
 template <int kCount>
 inline void FillNarrowRows(uint32_t* row, int64_t rows, ptrdiff_t stride, uint32_t pixel) {
     auto fillRow = [pixel](uint32_t* at) {
@@ -63,11 +68,7 @@ inline void FillNarrowRows(uint32_t* row, int64_t rows, ptrdiff_t stride, uint32
         fillRow(at + 3 * stride);
     };
     if (rows < 4) {
-        if (rows > 0) {
-            fillRow(row);
-            fillRow(row + rows / 2 * stride);
-            fillRow(row + (rows - 1) * stride);
-        }
+        FillThreeOrFewer(rows, [&](int64_t y) { fillRow(row + y * stride); });
         return;
     }
     uint32_t* const lastFour = row + (rows - 4) * stride;
