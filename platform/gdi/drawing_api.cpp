@@ -79,9 +79,11 @@ void FillWithBrush(const PixelSurface& surface, const Brush& brush, const PixelR
 // lines share a column. Runs across colours, a wall's edges followed by
 // the next seg's plumb line in the seg pen, made one outline frame in
 // sixty twice as slow, with every later line stamped. Once fills are
-// pending, a plumb line costs less held back than drawn and stamped. A
-// host's pixels are read by the host behind the drawing layer's back, so
-// lines into them are drawn at once.
+// pending, a plumb line costs less held back than drawn and stamped, so the
+// run is only counted until then: counting it on, its tests at every wall's
+// first columns were guessed wrong thousands of times a frame. A host's
+// pixels are read by the host behind the drawing layer's back, so lines into
+// them are drawn at once; a bitmap that holds fills is never a host's.
 constexpr int kPlumbRunBeforeDeferring = 2;
 int plumbRun = 0;
 int lastPlumbX = 0;
@@ -90,13 +92,13 @@ uint32_t lastPlumbPixel = 0;
 bool DefersLine(const DeviceContext& dc, int x0, int y0, int x1, int y1) {
     const Pen& pen = *dc.pen;
     const bool plumb = pen.style == PenStyle::kSolid && pen.width > 1 && x0 == x1 && y0 != y1;
+    if (plumb && HoldsColumns(dc.bitmap)) return true;
     const bool follows = plumb && plumbRun > 0 && int64_t(x0) == int64_t(lastPlumbX) + 1 &&
                          pen.pixel == lastPlumbPixel;
     plumbRun = follows ? plumbRun + 1 : plumb ? 1 : 0;
     lastPlumbX = x0;
     lastPlumbPixel = pen.pixel;
-    return plumb && dc.bitmap->storage != nullptr &&
-           (plumbRun > kPlumbRunBeforeDeferring || HoldsColumns(dc.bitmap));
+    return plumb && dc.bitmap->storage != nullptr && plumbRun > kPlumbRunBeforeDeferring;
 }
 
 // The one-pixel outline covers left <= x < right and top <= y < bottom; a
