@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <utility>
 
-#include "platform/gdi/exact_division.h"
 #include "platform/gdi/polygon_fill.h"
 #include "platform/gdi/span_fill.h"
 
@@ -46,16 +45,33 @@ void FillTip(const PixelSurface& surface, int64_t x, int64_t y, int width, uint3
 // up. Since round(v) = #{k >= 1 : v >= k - 1/2}, those are #{odd m : a >= m}
 // and #{even m >= 0 : a >= m}, and a >= m is width^2 d^2 >= m^2 length^2,
 // exact in 128 bits (length^2 < 2^65, times 9). A slanted line has
-// 0 < a < width <= 3, so m stops at 2.
+// 0 < a < width <= 3, so m stops at 2. When |dx| and |dy| are below 2^30,
+// length^2 < 2^61, width^2 d^2 <= 9 * 2^60 and 4 length^2 < 2^63 all fit in
+// 64 unsigned bits, which the lines on the surface nearly all do.
 struct Offsets {
     int64_t narrow;
     int64_t wide;
 };
 
-Offsets SideOffsets(int64_t d, Wide lengthSquared, int width) {
-    const Wide across = Wide(width) * width * d * d;
-    auto reaches = [&](int m) { return across >= m * m * lengthSquared; };
+template <class Int>
+Offsets SideOffsets(Int dSquared, Int lengthSquared, int width) {
+    const Int across = Int(width * width) * dSquared;
+    auto reaches = [&](int m) { return across >= Int(m * m) * lengthSquared; };
     return {int64_t(reaches(1)), 1 + int64_t(reaches(2))};
+}
+
+struct BandOffsets {
+    Offsets alongX;
+    Offsets alongY;
+};
+
+template <class Int>
+BandOffsets OffsetsIn(int64_t dx, int64_t dy, int width) {
+    const Int dxSquared = Int(dx) * Int(dx);
+    const Int dySquared = Int(dy) * Int(dy);
+    const Int lengthSquared = dxSquared + dySquared;
+    return {SideOffsets(dySquared, lengthSquared, width),
+            SideOffsets(dxSquared, lengthSquared, width)};
 }
 
 // The band as a real GDI builds it: the ends moved to one side by the narrow
@@ -64,9 +80,10 @@ Offsets SideOffsets(int64_t d, Wide lengthSquared, int width) {
 void BandCorners(int x0, int y0, int x1, int y1, int width, PixelPoint (&corners)[4]) {
     const int64_t dx = int64_t(x1) - x0;
     const int64_t dy = int64_t(y1) - y0;
-    const Wide lengthSquared = Wide(dx) * dx + Wide(dy) * dy;
-    const Offsets alongX = SideOffsets(dy, lengthSquared, width);
-    const Offsets alongY = SideOffsets(dx, lengthSquared, width);
+    constexpr int64_t kSmall = int64_t(1) << 30;
+    const bool small = dx > -kSmall && dx < kSmall && dy > -kSmall && dy < kSmall;
+    const auto [alongX, alongY] =
+        small ? OffsetsIn<uint64_t>(dx, dy, width) : OffsetsIn<unsigned __int128>(dx, dy, width);
     PixelPoint narrow{alongX.narrow, alongY.narrow};
     PixelPoint wide{alongX.wide, alongY.wide};
     if (dx < 0) {
