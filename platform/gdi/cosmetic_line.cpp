@@ -18,6 +18,13 @@ constexpr int kPeriod = 2 * kDotRun;
 bool StartCosmeticWalk(const PixelSurface& surface, int x0, int y0, int x1, int y1, LineWalk* walk,
                        PixelWalk* pixels) {
     if (x0 == x1 || y0 == y1) return StartStraightPixelWalk(surface, x0, y0, x1, y1, walk, pixels);
+    // Every pixel of a line lies in its ends' box, and a good part of a
+    // frame's lines lie wholly off the surface: asked first, that costs four
+    // tests where setting up the walk and clipping it cost a hundred.
+    if (std::max(x0, x1) < 0 || std::min(x0, x1) >= surface.width || std::max(y0, y1) < 0 ||
+        std::min(y0, y1) >= surface.height) {
+        return false;
+    }
     if (!MakeLineWalk(x0, y0, x1, y1, walk)) return false;
     return StartPixelWalk(surface, *walk, walk->length, pixels);
 }

@@ -91,6 +91,11 @@ TEST(CosmeticLine, ClippedLinesStayExactWithEndsABillionPixelsAway) {
     segments.push_back({-1000000000, 5, 1000000000, 5});
     segments.push_back({7, 2000000000, 9, -2000000000});
     segments.push_back({INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX - 3});
+    // Lines that start on an edge and leave at once: their start is all
+    // they light.
+    for (const Segment& edge :
+         {Segment{0, 7, -5, 2}, {63, 9, 70, 3}, {5, 0, 9, -4}, {3, 47, 8, 52}})
+        segments.push_back(edge);
     for (const Segment& s : segments) {
         // And one through the bitmap: its middle is (30, 20).
         const Segment aimed{s.x0 / 2, s.y0 / 2, 60 - s.x0 / 2, 40 - s.y0 / 2};

@@ -91,7 +91,8 @@ void ExpectTheRule(int x0, int y0, int x1, int y1, int width, int surfaceWidth =
 
 // Both directions of: slopes whose band edges pass through pixel centres,
 // level and plumb lines, a point, lines cut by each edge, ends far out (at
-// slopes where the reference still rounds exactly); then ends on the edges
+// slopes where the reference still rounds exactly), lines just off each
+// edge whose tips reach onto it; then ends on the edges
 // and just inside them, on a bitmap whose rows are not padded, so that a
 // pixel drawn past one side lands on a row. Random lines follow.
 TEST(WideLine, LightsThePixelsOfTheBandAndTips) {
@@ -101,7 +102,8 @@ TEST(WideLine, LightsThePixelsOfTheBandAndTips) {
         {3, 4, 19, 12}, {3, 12, 19, 4}, {5, 3, 9, 19}, {4, 4, 16, 16}, {2, 2, 20, 14},
         {2, 15, 14, 6}, {6, 10, 18, 10}, {12, 2, 12, 17}, {9, 9, 9, 9}, {-5, 3, 30, 15},
         {4, -6, 15, 26}, {-kBig, 7, kBig, 7}, {-kBig, 9 - kBig / 2, kBig, 9 + kBig / 2},
-        {12 - kBig / 4, -kBig, 12 + kBig / 4, kBig}, {5, -kBig, 5, kBig}, {1, 1, 40, 1}};
+        {12 - kBig / 4, -kBig, 12 + kBig / 4, kBig}, {5, -kBig, 5, kBig}, {1, 1, 40, 1},
+        {-1, 3, -2, 15}, {25, 4, 24, 17}, {3, -1, 15, -2}, {4, 21, 17, 20}};
     const int edgeLines[][4] = {{0, 5, 9, 19}, {15, 9, 3, 2}, {8, 0, 3, 12},
                                 {8, 19, 2, 7}, {1, 1, 14, 18}, {0, 0, 15, 19}};
     // clang-format on
