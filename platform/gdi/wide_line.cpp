@@ -47,7 +47,9 @@ void FillTip(const PixelSurface& surface, int64_t x, int64_t y, int width, uint3
 // exact in 128 bits (length^2 < 2^65, times 9). A slanted line has
 // 0 < a < width <= 3, so m stops at 2. When |dx| and |dy| are below 2^30,
 // length^2 < 2^61, width^2 d^2 <= 9 * 2^60 and 4 length^2 < 2^63 all fit in
-// 64 unsigned bits, which the lines on the surface nearly all do.
+// 64 unsigned bits, which the lines on the surface nearly all do. A negative
+// extent squares right in unsigned arithmetic too: (2^N - d)^2 = d^2 modulo
+// 2^N, and d^2 fits.
 struct Offsets {
     int64_t narrow;
     int64_t wide;
