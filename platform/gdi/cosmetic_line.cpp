@@ -21,10 +21,7 @@ bool StartCosmeticWalk(const PixelSurface& surface, int x0, int y0, int x1, int 
     // Every pixel of a line lies in its ends' box, and a good part of a
     // frame's lines lie wholly off the surface: asked first, that costs four
     // tests where setting up the walk and clipping it cost a hundred.
-    if (std::max(x0, x1) < 0 || std::min(x0, x1) >= surface.width || std::max(y0, y1) < 0 ||
-        std::min(y0, y1) >= surface.height) {
-        return false;
-    }
+    if (MissesSurface(surface, LineBox(x0, y0, x1, y1, 0))) return false;
     if (!MakeLineWalk(x0, y0, x1, y1, walk)) return false;
     return StartPixelWalk(surface, *walk, walk->length, pixels);
 }

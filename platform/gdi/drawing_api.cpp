@@ -155,12 +155,7 @@ BOOL LineTo(HDC handle, int x, int y) {
     const int x0 = dc->x;
     const int y0 = dc->y;
     // A wide pen's band and round tips reach at most its width from the line.
-    auto area = [&] {
-        const int64_t reach = PenThickness(pen);
-        return PixelRect{std::min<int64_t>(x0, x) - reach, std::min<int64_t>(y0, y) - reach,
-                         std::max<int64_t>(x0, x) + reach + 1,
-                         std::max<int64_t>(y0, y) + reach + 1};
-    };
+    auto area = [&] { return LineBox(x0, y0, x, y, PenThickness(pen)); };
     DrawAtOnce(*dc, area, [&](const PixelSurface& surface, const Inks& inks) {
         switch (pen.style) {
             case PenStyle::kSolid:

@@ -41,6 +41,20 @@ inline PixelRect Bounds(const PixelSurface& surface) {
     return {0, 0, surface.width, surface.height};
 }
 
+// The box of a line's ends, grown by `reach` on every side: a kernel that
+// lights pixels at most `reach` from its ends' box lights none when this
+// misses the surface.
+inline PixelRect LineBox(int64_t x0, int64_t y0, int64_t x1, int64_t y1, int64_t reach) {
+    return {std::min(x0, x1) - reach, std::min(y0, y1) - reach, std::max(x0, x1) + reach + 1,
+            std::max(y0, y1) + reach + 1};
+}
+
+// For a rectangle with pixels of its own, whether none is on the surface.
+inline bool MissesSurface(const PixelSurface& surface, const PixelRect& rect) {
+    return rect.right <= 0 || rect.left >= surface.width || rect.bottom <= 0 ||
+           rect.top >= surface.height;
+}
+
 constexpr uint32_t PixelFromColor(COLORREF color) {
     return ((color & 0xFFu) << 16) | (color & 0xFF00u) | ((color >> 16) & 0xFFu);
 }

@@ -121,13 +121,7 @@ void DrawWideLine(const PixelSurface& surface, int x0, int y0, int x1, int y1, i
     // lies within two, and within `width`, of the ends' box: a line whose
     // box is that far off the surface lights nothing, and walls near the
     // player send a frame's lines thousands of pixels off it.
-    const int64_t reach = width;
-    if (std::max<int64_t>(x0, x1) + reach < 0 ||
-        std::min<int64_t>(x0, x1) - reach >= surface.width ||
-        std::max<int64_t>(y0, y1) + reach < 0 ||
-        std::min<int64_t>(y0, y1) - reach >= surface.height) {
-        return;
-    }
+    if (MissesSurface(surface, LineBox(x0, y0, x1, y1, width))) return;
     PixelPoint corners[4];
     BandCorners(x0, y0, x1, y1, width, corners);
     FillConvexQuad(surface, corners, pixel);
