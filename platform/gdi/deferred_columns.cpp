@@ -137,6 +137,13 @@ void FindHeldArea() {
     const std::vector<uint64_t>& held = pending.heldBands;
     auto holds = [](uint64_t bands) { return bands != 0; };
     const auto first = std::find_if(held.begin(), held.end(), holds);
+    // A run of plumb lines owns the bitmap from its first line, which may
+    // have fallen wholly off it.
+    if (first == held.end()) {
+        pending.left = pending.right = 0;
+        pending.rows = {0, 0};
+        return;
+    }
     const auto last = std::find_if(held.rbegin(), held.rend(), holds);
     const int32_t width = int32_t(pending.owner->surface.width);
     const int32_t height = int32_t(pending.owner->surface.height);
@@ -150,13 +157,14 @@ void FindHeldArea() {
     pending.rows.bottom = highest == 63 ? height : std::min((highest + 1) * kTile, height);
 }
 
-// At either limit the pending fills settle; after four billion calls the
-// stamps then start again from an empty plane. This and Own (once a frame)
-// stay out of line: the DeferColumnFill that calls them runs tens of
-// thousands of times a frame, and its usual path is shorter without them.
-__attribute__((noinline, cold)) void ReachStampLimit() {
+// At either limit the pending fills settle; when fewer than `wanted`
+// stamps are left of four billion, the stamps then start again from an
+// empty plane. This and Own (once a frame) stay out of line: the
+// DeferColumnFill that calls them runs tens of thousands of times a frame,
+// and its usual path is shorter without them.
+__attribute__((noinline, cold)) void ReachStampLimit(uint32_t wanted) {
     if (pending.owner != nullptr) SettleAllColumns(pending.owner);
-    if (lastStamp != UINT32_MAX) return;
+    if (UINT32_MAX - lastStamp >= wanted) return;
     std::fill(pending.stamps.begin(), pending.stamps.end(), 0);
     std::fill(pending.newestInTile.begin(), pending.newestInTile.end(), 0);
     lastStamp = 0;
@@ -165,9 +173,19 @@ __attribute__((noinline, cold)) void ReachStampLimit() {
 
 uint32_t TakeStamp() {
     if (lastStamp == stampLimit) [[unlikely]] {
-        ReachStampLimit();
+        ReachStampLimit(1);
     }
     return ++lastStamp;
+}
+
+// As many stamps as calls at once, the newest returned; `count` is far
+// below kMostStampsPending.
+uint32_t TakeStamps(uint32_t count) {
+    if (stampLimit - lastStamp < count) [[unlikely]] {
+        ReachStampLimit(count);
+    }
+    lastStamp += count;
+    return lastStamp;
 }
 
 __attribute__((noinline, cold)) void Own(const Bitmap* bitmap) {
@@ -385,10 +403,9 @@ bool Joins(const ColumnSpan& last, int32_t top, int32_t bottom, uint32_t pixel,
            last.top <= bottom;
 }
 
-}  // namespace
-
-void DeferColumnFill(Bitmap* bitmap, const PixelRect& rect, uint32_t pixel) {
-    const PixelRect visible = Intersect(rect, Bounds(bitmap->surface));
+// One fill, as its call would have held it back: the caller clips it.
+__attribute__((always_inline)) inline void HoldBack(const Bitmap* bitmap, const PixelRect& visible,
+                                                    uint32_t pixel) {
     if (visible.Empty()) return;
     const uint32_t stamp = TakeStamp();
     if (pending.owner != bitmap) {
@@ -430,11 +447,120 @@ void DeferColumnFill(Bitmap* bitmap, const PixelRect& rect, uint32_t pixel) {
     }
 }
 
+// Rows that no line fills: every test of touching rows fails on them.
+constexpr RowRange kNoRows{INT32_MAX, INT32_MIN};
+
+// A span for a column, joined to its last span where Joins allows.
+inline void AddSpan(std::vector<ColumnSpan>& spans, const RowRange& rows, uint32_t pixel,
+                    uint32_t stamp, uint32_t drawnAtOnce) {
+    if (!spans.empty()) {
+        ColumnSpan& last = spans.back();
+        if (Joins(last, rows.top, rows.bottom, pixel, drawnAtOnce)) {
+            last = {std::min(last.top, rows.top), std::max(last.bottom, rows.bottom), pixel, stamp};
+            return;
+        }
+    }
+    if (spans.size() == spans.capacity()) [[unlikely]] {
+        GrowColumn(spans);
+    }
+    if (spans.size() >= spans.capacity()) __builtin_unreachable();
+    spans.push_back({rows.top, rows.bottom, pixel, stamp});
+}
+
+// Per line of the run, the rows its band fills in the bitmap, after a
+// first entry for the column left of the first line and before a last for
+// the column right of the last, which no line fills.
+std::array<RowRange, PlumbRun::kMostLines + 2> runRows;
+
+// The run's lines become fills, as their calls would have held them back
+// one by one, but a column at a time: line x fills columns x - 1 and x, so
+// column c takes line c's rows and then line c + 1's, one span where they
+// touch, since the second would have joined the first. The lines take their
+// stamps here, all at once: no call drew at once since the first of them,
+// as one that does comes here first, so for every pixel of the plane the
+// newest of them compares as each of them would. The run is emptied first,
+// since a stamp limit reached here settles the fills, and settling comes
+// here too.
+__attribute__((noinline)) void MakePlumbRunFills() {
+    PlumbRun& run = plumbRun;
+    const Bitmap* bitmap = run.bitmap;
+    const int64_t count = run.count;
+    const int64_t firstX = run.nextX - count;
+    run.bitmap = nullptr;
+    run.count = 0;
+    const uint32_t stamp = TakeStamps(uint32_t(count));
+    if (pending.owner != bitmap) Own(bitmap);  // settled at a stamp limit
+    const int64_t height = bitmap->surface.height;
+    runRows[0] = kNoRows;
+    for (int64_t i = 0; i < count; ++i) {
+        const PlumbRun::Ends ends = run.ends[size_t(i)];
+        const int64_t top = std::max<int64_t>(std::min(ends.y0, ends.y1) - 1, 0);
+        const int64_t bottom = std::min<int64_t>(std::max(ends.y0, ends.y1) + 1, height);
+        runRows[size_t(i + 1)] = top < bottom ? RowRange{int32_t(top), int32_t(bottom)} : kNoRows;
+    }
+    runRows[size_t(count + 1)] = kNoRows;
+    // Column x takes entries x - (firstX - 1) and the one after.
+    const int64_t origin = firstX - 1;
+    const int64_t left = std::max<int64_t>(origin, 0);
+    const int64_t right = std::min<int64_t>(origin + count + 1, bitmap->surface.width);
+    std::vector<ColumnSpan>* const columns = pending.spans.data();
+    uint64_t* const held = pending.heldBands.data();
+    const uint32_t drawnAtOnce = pending.plane.stamp;
+    const uint32_t pixel = run.pixel;
+    for (int64_t tileLeft = left; tileLeft < right; tileLeft = (tileLeft / kTile + 1) * kTile) {
+        const int64_t tileRight = std::min((tileLeft / kTile + 1) * kTile, right);
+        RowRange inTile = kNoRows;
+        for (int64_t x = tileLeft; x < tileRight; ++x) {
+            RowRange first = runRows[size_t(x - origin)];
+            RowRange second = runRows[size_t(x - origin + 1)];
+            if (first.top <= second.bottom && second.top <= first.bottom) {
+                first = {std::min(first.top, second.top), std::max(first.bottom, second.bottom)};
+                second = kNoRows;
+            }
+            if (first.top < first.bottom) AddSpan(columns[x], first, pixel, stamp, drawnAtOnce);
+            if (second.top < second.bottom) AddSpan(columns[x], second, pixel, stamp, drawnAtOnce);
+            inTile = {std::min({inTile.top, first.top, second.top}),
+                      std::max({inTile.bottom, first.bottom, second.bottom})};
+        }
+        if (inTile.top < inTile.bottom) held[tileLeft / kTile] |= Bands(inTile.top, inTile.bottom);
+    }
+}
+
+inline void HoldBackPlumbRun() {
+    if (plumbRun.bitmap != nullptr) MakePlumbRunFills();
+}
+
+}  // namespace
+
+PlumbRun plumbRun;
+
+void StartPlumbRun(Bitmap* bitmap, int x, int y0, int y1, uint32_t pixel) {
+    HoldBackPlumbRun();
+    // Owned from the first line on, so that whatever comes next over the
+    // run asks for a stamp, and so makes the run fills first.
+    if (pending.owner != bitmap) {
+        if (pending.owner != nullptr) SettleAllColumns(pending.owner);
+        Own(bitmap);
+    }
+    PlumbRun& run = plumbRun;
+    run.bitmap = bitmap;
+    run.pixel = pixel;
+    run.ends[0] = {y0, y1};
+    run.count = 1;
+    run.nextX = int64_t(x) + 1;
+}
+
+void DeferColumnFill(Bitmap* bitmap, const PixelRect& rect, uint32_t pixel) {
+    HoldBackPlumbRun();
+    HoldBack(bitmap, Intersect(rect, Bounds(bitmap->surface)), pixel);
+}
+
 bool HoldsColumns(const Bitmap* bitmap) {
     return bitmap != nullptr && pending.owner == bitmap;
 }
 
 const StampPlane* NextStamp(const Bitmap* bitmap, const PixelRect& area) {
+    HoldBackPlumbRun();
     const PixelRect visible = Intersect(area, Bounds(bitmap->surface));
     if (visible.Empty()) return nullptr;
     const uint64_t bands = Bands(visible.top, visible.bottom);
@@ -455,6 +581,7 @@ const StampPlane* NextStamp(const Bitmap* bitmap, const PixelRect& area) {
 
 void SettleAllColumns(const Bitmap* bitmap) {
     if (!HoldsColumns(bitmap)) return;
+    HoldBackPlumbRun();
     FindHeldArea();
     pending.pieces.clear();
     pending.heads.clear();
@@ -474,6 +601,8 @@ void SettleAllColumns(const Bitmap* bitmap) {
 
 void DropColumns(const Bitmap* bitmap) {
     if (!HoldsColumns(bitmap)) return;
+    plumbRun.bitmap = nullptr;
+    plumbRun.count = 0;
     FindHeldArea();
     for (int32_t x = pending.left; x < pending.right; ++x) EmptyColumn(pending.spans[size_t(x)]);
     Forget();

@@ -145,6 +145,12 @@ BOOL LineTo(HDC handle, int x, int y) {
     if (TraceOn()) TraceLine("LineTo %d %d", x, y);
     const Pen& pen = *dc->pen;
     if (DefersLine(*dc, dc->x, dc->y, x, y)) {
+        if (pen.width == 2) {
+            DeferPlumbLine(dc->bitmap, x, dc->y, y, pen.pixel);
+            dc->x = x;
+            dc->y = y;
+            return TRUE;
+        }
         const StraightBandPixels band = StraightBand(dc->x, dc->y, x, y, pen.width);
         DeferColumnFill(dc->bitmap, band.body, pen.pixel);
         if (!band.arm.Empty()) DeferColumnFill(dc->bitmap, band.arm, pen.pixel);

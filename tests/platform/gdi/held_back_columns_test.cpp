@@ -146,6 +146,15 @@ TEST(HeldBackColumns, ReachTheFootOfATallBitmap) {
     EXPECT_EQ(surface.At(3, 2090), 0x000009u);
 }
 
+// A wall wider than a run holds lines is made of several runs, and must
+// still fill every column, up to the bitmap's last.
+TEST(HeldBackColumns, ReachTheRightOfAWideBitmap) {
+    constexpr int kWidth = 5000;
+    TestSurface surface(kWidth, 4);
+    DrawColumns(surface.dc, RGB(0, 0, 9), 1, kWidth, 2);
+    for (int x = 0; x < kWidth; ++x) ASSERT_EQ(surface.At(x, 2), 0x000009u) << x;
+}
+
 // A held-back column must reach whatever copies the bitmap, and a bitmap
 // deleted with columns pending must not paint them into the next one.
 TEST(HeldBackColumns, ReachCopiesAndDieWithTheirBitmap) {
@@ -202,12 +211,13 @@ size_t LiveHeapBytes() {
 // columns it holds back meanwhile must not take memory without end. Nor may
 // the room that columns keep after a read add up, frame after frame, as each
 // frame holds many spans back in other columns. A pen of width 3 holds back
-// a span in each of four columns.
-TEST(HeldBackColumns, TakeBoundedMemory) {
+// a span in each of four columns, one of width 2 in each of two; lines of
+// width 2 are held back a run at a time.
+void DrawWithBoundedMemory(int penWidth) {
     TestSurface surface(16, 16);
     // Two colours in turn, so that no column's spans join.
-    Selection dark(surface, CreatePen(PS_SOLID, 3, RGB(0, 0, 8)));
-    Selection light(surface, CreatePen(PS_SOLID, 3, RGB(0, 0, 9)));
+    Selection dark(surface, CreatePen(PS_SOLID, penWidth, RGB(0, 0, 8)));
+    Selection light(surface, CreatePen(PS_SOLID, penWidth, RGB(0, 0, 9)));
     auto line = [&](int i, int x) {
         SelectObject(surface.dc, i % 2 ? light.object : dark.object);
         surface.Line(x, 1, x, 15);
@@ -230,6 +240,13 @@ TEST(HeldBackColumns, TakeBoundedMemory) {
     for (int i = 0; i < 4'000'000; ++i) line(i, i % 14 + 1);
     EXPECT_LT(int64_t(LiveHeapBytes() - before), int64_t(80) << 20);
     EXPECT_EQ(surface.At(7, 8), 0x000009u);
+}
+
+TEST(HeldBackColumns, TakeBoundedMemory) {
+    for (int penWidth : {2, 3}) {
+        SCOPED_TRACE(penWidth);
+        DrawWithBoundedMemory(penWidth);
+    }
 }
 
 }  // namespace
