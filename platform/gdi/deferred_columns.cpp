@@ -403,50 +403,6 @@ bool Joins(const ColumnSpan& last, int32_t top, int32_t bottom, uint32_t pixel,
            last.top <= bottom;
 }
 
-// One fill, as its call would have held it back: the caller clips it.
-__attribute__((always_inline)) inline void HoldBack(const Bitmap* bitmap, const PixelRect& visible,
-                                                    uint32_t pixel) {
-    if (visible.Empty()) return;
-    const uint32_t stamp = TakeStamp();
-    if (pending.owner != bitmap) {
-        if (pending.owner != nullptr) SettleAllColumns(pending.owner);
-        Own(bitmap);
-    }
-    const auto left = int32_t(visible.left);
-    const auto right = int32_t(visible.right);
-    const auto top = int32_t(visible.top);
-    const auto bottom = int32_t(visible.bottom);
-    // Most fills lie in one column of tiles, the rest in two: the first and
-    // last marked alone, where a loop took as many instructions to set up.
-    const uint64_t bands = Bands(top, bottom);
-    uint64_t* const held = pending.heldBands.data();
-    const int32_t firstTile = left / kTile;
-    const int32_t lastTile = (right - 1) / kTile;
-    held[firstTile] |= bands;
-    held[lastTile] |= bands;
-    for (int32_t tile = firstTile + 1; tile < lastTile; ++tile) held[tile] |= bands;
-    // Read once: each push_back's stores might alias `pending`, so spans[x]
-    // would load the vectors' address again for every column.
-    std::vector<ColumnSpan>* const columns = pending.spans.data();
-    const uint32_t drawnAtOnce = pending.plane.stamp;  // the last call drawn at once
-    for (int32_t x = left; x < right; ++x) {
-        std::vector<ColumnSpan>& spans = columns[x];
-        if (!spans.empty()) {
-            ColumnSpan& last = spans.back();
-            if (Joins(last, top, bottom, pixel, drawnAtOnce)) {
-                last = {std::min(last.top, top), std::max(last.bottom, bottom), pixel, stamp};
-                continue;
-            }
-        }
-        if (spans.size() == spans.capacity()) [[unlikely]] {
-            GrowColumn(spans);
-        }
-        // Tells the compiler that push_back need not grow the vector.
-        if (spans.size() >= spans.capacity()) __builtin_unreachable();
-        spans.push_back({top, bottom, pixel, stamp});
-    }
-}
-
 // Rows that no line fills: every test of touching rows fails on them.
 constexpr RowRange kNoRows{INT32_MAX, INT32_MIN};
 
@@ -463,6 +419,7 @@ inline void AddSpan(std::vector<ColumnSpan>& spans, const RowRange& rows, uint32
     if (spans.size() == spans.capacity()) [[unlikely]] {
         GrowColumn(spans);
     }
+    // Tells the compiler that push_back need not grow the vector.
     if (spans.size() >= spans.capacity()) __builtin_unreachable();
     spans.push_back({rows.top, rows.bottom, pixel, stamp});
 }
@@ -552,7 +509,33 @@ void StartPlumbRun(Bitmap* bitmap, int x, int y0, int y1, uint32_t pixel) {
 
 void DeferColumnFill(Bitmap* bitmap, const PixelRect& rect, uint32_t pixel) {
     HoldBackPlumbRun();
-    HoldBack(bitmap, Intersect(rect, Bounds(bitmap->surface)), pixel);
+    const PixelRect visible = Intersect(rect, Bounds(bitmap->surface));
+    if (visible.Empty()) return;
+    const uint32_t stamp = TakeStamp();
+    if (pending.owner != bitmap) {
+        if (pending.owner != nullptr) SettleAllColumns(pending.owner);
+        Own(bitmap);
+    }
+    const auto left = int32_t(visible.left);
+    const auto right = int32_t(visible.right);
+    const auto top = int32_t(visible.top);
+    const auto bottom = int32_t(visible.bottom);
+    // Most fills lie in one column of tiles, the rest in two: the first and
+    // last marked alone, where a loop took as many instructions to set up.
+    const uint64_t bands = Bands(top, bottom);
+    uint64_t* const held = pending.heldBands.data();
+    const int32_t firstTile = left / kTile;
+    const int32_t lastTile = (right - 1) / kTile;
+    held[firstTile] |= bands;
+    held[lastTile] |= bands;
+    for (int32_t tile = firstTile + 1; tile < lastTile; ++tile) held[tile] |= bands;
+    // Read once: each push_back's stores might alias `pending`, so spans[x]
+    // would load the vectors' address again for every column.
+    std::vector<ColumnSpan>* const columns = pending.spans.data();
+    const uint32_t drawnAtOnce = pending.plane.stamp;  // the last call drawn at once
+    for (int32_t x = left; x < right; ++x) {
+        AddSpan(columns[x], {top, bottom}, pixel, stamp, drawnAtOnce);
+    }
 }
 
 bool HoldsColumns(const Bitmap* bitmap) {
