@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/gdi/span_fill.h"
+#include "platform/gdi/wide_line.h"
 
 namespace gdi {
 
@@ -451,8 +452,9 @@ __attribute__((noinline)) void MakePlumbRunFills() {
     runRows[0] = kNoRows;
     for (int64_t i = 0; i < count; ++i) {
         const PlumbRun::Ends ends = run.ends[size_t(i)];
-        const int64_t top = std::max<int64_t>(std::min(ends.y0, ends.y1) - 1, 0);
-        const int64_t bottom = std::min<int64_t>(std::max(ends.y0, ends.y1) + 1, height);
+        const PixelRect band = StraightBand(0, ends.y0, 0, ends.y1, 2).body;
+        const int64_t top = std::max<int64_t>(band.top, 0);
+        const int64_t bottom = std::min<int64_t>(band.bottom, height);
         runRows[size_t(i + 1)] = top < bottom ? RowRange{int32_t(top), int32_t(bottom)} : kNoRows;
     }
     runRows[size_t(count + 1)] = kNoRows;
